@@ -1,0 +1,136 @@
+#include "counting/SaboCounter.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace quarl {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The sixteen lines expected for the given counts (all others 0) and total.
+Lines Expected(const std::map<std::string_view, std::int32_t>& counts, std::int32_t total)
+{
+    Lines lines;
+    for (const auto& entry : BuildingCatalogue) {
+        const auto found = counts.find(entry.name);
+        lines.push_back(std::string(entry.name) + "  (" + std::to_string(found == counts.end() ? 0 : found->second) +
+                        ")");
+    }
+    lines.emplace_back();
+    lines.push_back("Gesamt zerst\xC3\xB6rte Punkte: " + std::to_string(total));
+    return lines;
+}
+
+TEST(SaboCounter, EmptyInputGivesZeroCountsAndTotal)
+{
+    const Lines expected = {
+        "Planetenzentrale  (0)", "Raumhafen  (0)", "Wohngeb\xC3\xA4ude  (0)", "Solarpark  (0)", "Eisenmine  (0)",
+        "Siliziumraffinerie  (0)", "Kohlenstoffgewinnungsanlage  (0)", "Bohrturm  (0)", "Chemiefabrik  (0)",
+        "Recyclinganlage  (0)", "Rohstofflager  (0)", "Schiffsfabrik  (0)", "Waffenfabrik  (0)",
+        "Forschungszentrum  (0)", "", "Gesamt zerst\xC3\xB6rte Punkte: 0",
+    };
+    EXPECT_EQ(CountSaboReports(std::span<const std::string>{}), expected);
+    EXPECT_EQ(CountSaboReports(Lines{"", "Berichte hier einf\xC3\xBCgen.", "(5)"}), expected);
+}
+
+struct SingleLine
+{
+    std::string line;
+    std::map<std::string_view, std::int32_t> counts;
+    std::int32_t total;
+};
+
+void PrintTo(const SingleLine& c, std::ostream* os)
+{
+    *os << '"' << c.line << '"';
+}
+
+class SaboCounterLine : public testing::TestWithParam<SingleLine>
+{
+};
+
+TEST_P(SaboCounterLine, AddsTheLineValueToEveryNamedBuilding)
+{
+    EXPECT_EQ(CountSaboReports(Lines{GetParam().line}), Expected(GetParam().counts, GetParam().total));
+}
+
+INSTANTIATE_TEST_SUITE_P(ReportLines, SaboCounterLine, testing::Values(
+    SingleLine{"Eisenmine (3)", {{"Eisenmine", 3}}, 3},
+    SingleLine{"Raumhafen (2)", {{"Raumhafen", 2}}, 6},
+    SingleLine{"Eisenmine", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine (viele)", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine ()", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine (3 )", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine (3 St\xC3\xBC" "ck)", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine ( 3)", {{"Eisenmine", 3}}, 3},
+    SingleLine{"Eisenmine (\t3)", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine (\xC2\xA0" "3)", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine (2147483648)", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine (+3)", {{"Eisenmine", 3}}, 3},
+    SingleLine{"Eisenmine (-3)", {{"Eisenmine", -3}}, -3},
+    SingleLine{"Eisenmine ($1A)", {{"Eisenmine", 26}}, 26},
+    SingleLine{"Eisenmine (0x1a)", {{"Eisenmine", 26}}, 26},
+    SingleLine{"Eisenmine (-$1A)", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine ($FFFFFFFF)", {{"Eisenmine", -1}}, -1},
+    SingleLine{"Eisenmine ($0FFFFFFFF)", {{"Eisenmine", -1}}, -1},
+    SingleLine{"Eisenmine ($1FFFFFFFF)", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine (0x)", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Eisenmine (007)", {{"Eisenmine", 7}}, 7},
+    SingleLine{"Eisenmine (x)", {{"Eisenmine", 1}}, 1},
+    SingleLine{"x) Eisenmine (3", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Bohrturm 4)", {{"Bohrturm", 1}}, 1},
+    SingleLine{"3) Eisenmine", {{"Eisenmine", 3}}, 3},
+    SingleLine{"Eisenmine (0)", {}, 0},
+    SingleLine{"Eisenmine (", {{"Eisenmine", 1}}, 1},
+    SingleLine{"Bohrturm (4) (7)", {{"Bohrturm", 4}}, 4},
+    SingleLine{"Solarpark und Eisenmine (2)", {{"Solarpark", 2}, {"Eisenmine", 2}}, 4},
+    SingleLine{"Eisenmine (2) Eisenmine (5)", {{"Eisenmine", 2}}, 2},
+    SingleLine{"Eisenminen (2)", {{"Eisenmine", 2}}, 2},
+    SingleLine{"eisenmine (2)", {}, 0},
+    SingleLine{"Wohngeb\xC3\xA4ude (2)", {{"Wohngeb\xC3\xA4ude", 2}}, 2},
+    SingleLine{"Wohngebaude (2)", {}, 0},
+    SingleLine{"(5) Kohlenstoffgewinnungsanlage, Forschungszentrum und Schiffsfabrik",
+               {{"Kohlenstoffgewinnungsanlage", 5}, {"Forschungszentrum", 5}, {"Schiffsfabrik", 5}}, 35},
+    SingleLine{"Raumhafen ($80000000)", {{"Raumhafen", -2147483647 - 1}}, -2147483647 - 1},
+    SingleLine{"Raumhafen (1000000000)", {{"Raumhafen", 1000000000}}, -1294967296}));
+
+TEST(SaboCounter, SumsOverLines)
+{
+    EXPECT_EQ(CountSaboReports(Lines{"Eisenmine (3)", "Eisenmine (2)"}), Expected({{"Eisenmine", 5}}, 5));
+}
+
+TEST(SaboCounter, CountsWrapAroundAt32Bits)
+{
+    EXPECT_EQ(CountSaboReports(Lines{"Eisenmine (2147483647)", "Eisenmine (1)"}),
+              Expected({{"Eisenmine", -2147483647 - 1}}, -2147483647 - 1));
+    EXPECT_EQ(CountSaboReports(Lines{"Bohrturm (-2147483648)", "Bohrturm (-1)"}),
+              Expected({{"Bohrturm", 2147483647}}, 2147483647));
+}
+
+TEST(SaboCounter, TotalWrapsAroundAt32Bits)
+{
+    // 3 * 2147483647 + 1 = 6442450942, which is 2147483646 modulo 2^32.
+    EXPECT_EQ(CountSaboReports(Lines{"Raumhafen (2147483647)", "Solarpark (1)"}),
+              Expected({{"Raumhafen", 2147483647}, {"Solarpark", 1}}, 2147483646));
+}
+
+TEST(SaboCounter, RunsAreIndependentAndRepeatable)
+{
+    const Lines lines = {"Eisenmine (3)", "Raumhafen (4) und Bohrturm", "Chemiefabrik ($10)"};
+    const auto first = CountSaboReports(lines);
+    EXPECT_EQ(CountSaboReports(lines), first);
+    EXPECT_EQ(CountSaboReports(Lines{}), Expected({}, 0));
+}
+
+TEST(SaboCounter, LinesAsViewsAndAsStringsCountAlike)
+{
+    const std::vector<std::string_view> views = {"Eisenmine (3)", "Bohrturm"};
+    EXPECT_EQ(CountSaboReports(views), CountSaboReports(Lines{"Eisenmine (3)", "Bohrturm"}));
+}
+
+} // namespace
+} // namespace quarl
