@@ -2,108 +2,91 @@
 
 #include "Building.h"
 
-#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
-#include <vector>
 
 namespace quarl {
 namespace {
 
-constexpr std::size_t ShortestNameLength()
+constexpr bool EveryNameStartsWithACapital()
 {
-    std::size_t shortest = SIZE_MAX;
-    for (const auto& entry : BuildingCatalogue)
-        shortest = std::min(shortest, entry.name.size());
-    return shortest;
+    for (const auto& entry : BuildingCatalogue) {
+        if (entry.name.size() < 8 || entry.name[0] < 'A' || entry.name[0] > 'Z')
+            return false;
+    }
+    return true;
+}
+static_assert(EveryNameStartsWithACapital(),
+              "names are looked for only at capital letters, and only where eight bytes are left");
+static_assert(std::endian::native == std::endian::little, "the byte of a word's lowest set bit comes first");
+
+std::uint64_t Load8(const char* p) noexcept
+{
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
 }
 
-// A multi-pattern skip search (Wu-Manber): a window as long as the shortest name slides over the text, and
-// the two bytes at its end say how far it may jump without passing the start of a name. Only where they
-// end the first window of some name is the text compared with the names. German text rarely has those
-// byte pairs there, so most of a line is skipped several bytes at a time.
+constexpr std::uint64_t Ones = ~std::uint64_t{0} / 255;
+
+// The high bit of each byte of the word that is an ASCII capital letter, and no other bits.
+std::uint64_t CapitalBytes(std::uint64_t x) noexcept
+{
+    constexpr std::uint64_t m = 'A' - 1, n = 'Z' + 1;
+    return (Ones * (127 + n) - (x & Ones * 127)) & ~x & ((x & Ones * 127) + Ones * (127 - m)) & Ones * 128;
+}
+
+// Names can only begin at a capital letter, and German report text has few of them, so the text is scanned eight
+// bytes at a time for capitals and compared with the names starting with that letter only there.
 class Matcher
 {
 public:
     Matcher()
     {
-        shift_.fill(static_cast<std::uint8_t>(Window - 1));
         for (std::size_t index = 0; index < BuildingCatalogue.size(); ++index) {
             const std::string_view name = BuildingCatalogue[index].name;
-            for (std::size_t end = 1; end < Window; ++end) {
-                auto& shift = shift_[Block(name.data() + end)];
-                shift = std::min(shift, static_cast<std::uint8_t>(Window - 1 - end));
-            }
-            AddCandidate(Block(name.data() + Window - 1), index);
+            byFirst_[static_cast<unsigned char>(name[0])] |= NameSet{1} << index;
+            prefix_[index] = Load8(name.data());
         }
     }
 
-    template <bool StopAtFirst>
-    [[nodiscard]] NameSet Find(std::string_view text) const noexcept
+    template <bool StopAtFirst> [[nodiscard]] NameSet Find(std::string_view text) const noexcept
     {
         NameSet found = 0;
         const char* const data = text.data();
         const std::size_t size = text.size();
-        std::size_t start = 0;
-        while (start + Window <= size) {
-            const std::uint8_t shift = shift_[Block(data + start + Window - 1)];
-            if (shift != 0) {
-                start += shift;
-                continue;
+        // A name needs eight bytes, so a capital in the last partial word cannot start one.
+        for (std::size_t word = 0; word + 8 <= size; word += 8) {
+            for (std::uint64_t capitals = CapitalBytes(Load8(data + word)); capitals != 0; capitals &= capitals - 1) {
+                found |= NamesAt(text, word + static_cast<std::size_t>(std::countr_zero(capitals)) / 8, found);
+                if (StopAtFirst && found != 0)
+                    return found;
             }
-            found |= NamesAt(text.substr(start), Block(data + start + Window - 1));
-            if (StopAtFirst && found != 0)
-                break;
-            ++start;
         }
         return found;
     }
 
 private:
-    struct Candidates
+    [[nodiscard]] NameSet NamesAt(std::string_view text, std::size_t start, NameSet found) const noexcept
     {
-        std::uint16_t block;
-        NameSet names;
-    };
-
-    // The two bytes ending at `last`, as a table index.
-    static std::uint16_t Block(const char* last) noexcept
-    {
-        return static_cast<std::uint16_t>(static_cast<unsigned char>(last[-1]) |
-                                          static_cast<unsigned char>(last[0]) << 8);
-    }
-
-    void AddCandidate(std::uint16_t block, std::size_t index)
-    {
-        const NameSet name = NameSet{1} << index;
-        for (auto& candidates : candidates_) {
-            if (candidates.block == block) {
-                candidates.names |= name;
-                return;
-            }
+        NameSet candidates = byFirst_[static_cast<unsigned char>(text[start])] & ~found;
+        if (candidates == 0 || text.size() - start < 8)
+            return 0;
+        const std::uint64_t head = Load8(text.data() + start);
+        NameSet names = 0;
+        for (; candidates != 0; candidates &= candidates - 1) {
+            const int index = std::countr_zero(candidates);
+            const auto name = BuildingCatalogue[static_cast<std::size_t>(index)].name;
+            if (head == prefix_[static_cast<std::size_t>(index)] && text.substr(start).starts_with(name))
+                names |= NameSet{1} << index;
         }
-        candidates_.push_back({block, name});
+        return names;
     }
 
-    [[nodiscard]] NameSet NamesAt(std::string_view text, std::uint16_t block) const noexcept
-    {
-        NameSet found = 0;
-        for (const auto& candidates : candidates_) {
-            if (candidates.block != block)
-                continue;
-            for (std::size_t index = 0; index < BuildingCatalogue.size(); ++index) {
-                if ((candidates.names >> index & 1u) != 0 && text.starts_with(BuildingCatalogue[index].name))
-                    found |= NameSet{1} << index;
-            }
-        }
-        return found;
-    }
-
-    static constexpr std::size_t Window = ShortestNameLength();
-    static_assert(Window >= 2 && Window <= 255, "the window ends in a two-byte block and shifts fit a byte");
-
-    std::array<std::uint8_t, 1 << 16> shift_{};
-    std::vector<Candidates> candidates_;
+    std::array<NameSet, 256> byFirst_{};
+    std::array<std::uint64_t, BuildingTypeCount> prefix_{};
 };
 
 const Matcher& TheMatcher()
