@@ -1,0 +1,284 @@
+#include "Main.h"
+
+#include "BevelPanel.h"
+#include "ClickNotifier.h"
+#include "DisplayLines.h"
+#include "EditBoxText.h"
+#include "Guarded.h"
+
+#include "counting/SaboCounter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace quarl {
+namespace {
+
+// The layout below is drawn for a window font of this text height.
+constexpr int DesignTextHeight = 13;
+
+const QString InputHint = u"Berichte hier einfügen. Idealerweise mit allen \n"
+                          u"Zeiten, auch von der ersten Mitteilung.\n"
+                          u"\n"
+                          u"Derzeit funktioniert nur der Sabo-counter.\n"_s;
+
+QFont SansSerifFont(int points)
+{
+    // Where this face is missing the platform substitutes its own sans serif.
+    QFont font(u"MS Sans Serif"_s, points);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+void SetUpEditBox(QPlainTextEdit* box, const QString& name)
+{
+    box->setObjectName(name);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // A scroll bar that comes and goes would change the wrap width as the text grows.
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, bool enabled)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setEnabled(enabled);
+    return button;
+}
+
+// A caption is never cut off: where the substituted font runs wider, the label grows to the right.
+void PlaceLabel(QLabel* label, const QRect& area)
+{
+    label->setGeometry(area);
+    label->resize(std::max(area.width(), label->sizeHint().width()), area.height());
+}
+
+QMenu* AddMenu(QMenuBar* menuBar, const QString& name, const QString& title)
+{
+    QMenu* menu = menuBar->addMenu(title);
+    menu->setObjectName(name);
+    menu->menuAction()->setEnabled(false);
+    return menu;
+}
+
+QAction* AddItem(QMenu* menu, const QString& name, const QString& text)
+{
+    QAction* item = menu->addAction(text);
+    item->setObjectName(name);
+    return item;
+}
+
+QAction* AddSeparator(QMenu* menu, const QString& name)
+{
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(name);
+    return separator;
+}
+
+QFileDialog* MakeTextFileDialog(QWidget* parent, const QString& name, QFileDialog::AcceptMode mode)
+{
+    auto* dialog = new QFileDialog(parent);
+    dialog->setObjectName(name);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setNameFilter(u"Textfile (*.txt)"_s);
+    return dialog;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
+{
+    setUpWindow();
+    createControls();
+    createMenus();
+    createDialogs();
+    orderTabs();
+    connectCommands();
+    // Minimum and maximum size both follow the fixed client area and the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Input->setFocus();
+}
+
+void TMainForm::setUpWindow()
+{
+    setObjectName(u"MainForm"_s);
+    setWindowTitle(u"QUARL-Counter Alpha 0.2"_s);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    setPalette(colours);
+    setFont(SansSerifFont(8));
+    textHeight_ = fontMetrics().height();
+    move(196, 141);
+}
+
+void TMainForm::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setFixedSize(scaled(633), scaled(385));
+    setCentralWidget(client);
+
+    QFont labelFont = SansSerifFont(10);
+    if (textHeight_ != DesignTextHeight)
+        labelFont.setPixelSize(scaled(QFontInfo(labelFont).pixelSize()));
+    Label1 = new QLabel(u"Berichte"_s, client);
+    Label2 = new QLabel(u"Ergebnis"_s, client);
+    for (const auto& [label, name] : {std::pair{Label1, u"Label1"_s}, std::pair{Label2, u"Label2"_s}}) {
+        label->setObjectName(name);
+        label->setFont(labelFont);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    PlaceLabel(Label1, QRect(scaled(16), 0, scaled(49), scaled(16)));
+    PlaceLabel(Label2, QRect(scaled(376), 0, scaled(54), scaled(16)));
+
+    Input = new QPlainTextEdit(client);
+    SetUpEditBox(Input, u"Input"_s);
+    Input->setGeometry(scaled(8), scaled(16), scaled(257), scaled(361));
+    Input->setPlainText(InputHint);
+
+    Output = new QPlainTextEdit(client);
+    SetUpEditBox(Output, u"Output"_s);
+    Output->setGeometry(scaled(368), scaled(16), scaled(257), scaled(361));
+    Output->setReadOnly(true);
+    Output->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPalette outputColours = Output->palette();
+    outputColours.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
+    Output->setPalette(outputColours);
+    Output->setPlainText(u"Das Ergebnis erscheint hier.\n"_s);
+
+    Panel1 = new BevelPanel(client);
+    Panel1->setObjectName(u"Panel1"_s);
+    Panel1->setGeometry(scaled(272), scaled(16), scaled(89), scaled(361));
+    Sabo = MakeButton(Panel1, u"Sabo"_s, u"Sabo"_s, true);
+    Pluen = MakeButton(Panel1, u"Pluen"_s, u"Plünder"_s, false);
+    Fleet = MakeButton(Panel1, u"Fleet"_s, u"Flotten"_s, false);
+    Sabo->setGeometry(scaled(8), scaled(32), scaled(75), scaled(25));
+    Pluen->setGeometry(scaled(8), scaled(64), scaled(75), scaled(25));
+    Fleet->setGeometry(scaled(8), scaled(96), scaled(75), scaled(25));
+}
+
+void TMainForm::createMenus()
+{
+    MainMenu = menuBar();
+    MainMenu->setObjectName(u"MainMenu"_s);
+
+    QMenu* fileMenu = AddMenu(MainMenu, u"FileMenu"_s, u"&Oberfläche"_s);
+    FileOpenItem = AddItem(fileMenu, u"FileOpenItem"_s, u"Bericht ö&ffnen"_s);
+    FileSaveAsItem = AddItem(fileMenu, u"FileSaveAsItem"_s, u"Ergebnis &speichern"_s);
+    AddSeparator(fileMenu, u"N1"_s);
+    FileExitItem = AddItem(fileMenu, u"FileExitItem"_s, u"&Beenden"_s);
+
+    QMenu* editMenu = AddMenu(MainMenu, u"EditMenu"_s, u"&Editieren"_s);
+    EditClearMemo = AddItem(editMenu, u"EditClearMemo"_s, u"Beide Fenster &leeren"_s);
+    N3 = AddSeparator(editMenu, u"N3"_s);
+    EditPasteItem = AddItem(editMenu, u"EditPasteItem"_s, u"Bericht &Einfügen"_s);
+    EditUndoItem = AddItem(editMenu, u"EditUndoItem"_s, u"Bericht &Rückgängig"_s);
+    AddSeparator(editMenu, u"N2"_s);
+    EditCopyResult = AddItem(editMenu, u"EditCopyResult"_s, u"Ergebnis &Kopieren"_s);
+
+    AddMenu(MainMenu, u"HelpMenu"_s, u"&Informationen"_s);
+}
+
+void TMainForm::createDialogs()
+{
+    OpenDialog = MakeTextFileDialog(this, u"OpenDialog"_s, QFileDialog::AcceptOpen);
+    SaveDialog = MakeTextFileDialog(this, u"SaveDialog"_s, QFileDialog::AcceptSave);
+    SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+}
+
+void TMainForm::orderTabs()
+{
+    QWidget::setTabOrder(Input, Output);
+    QWidget::setTabOrder(Output, Sabo);
+    QWidget::setTabOrder(Sabo, Pluen);
+    QWidget::setTabOrder(Pluen, Fleet);
+}
+
+void TMainForm::connectCommands()
+{
+    connect(Sabo, &QPushButton::clicked, this, Guarded(this, &TMainForm::SelectSaboCounter));
+    connect(Pluen, &QPushButton::clicked, this, Guarded(this, &TMainForm::SelectPluenCounter));
+    connect(new ClickNotifier(Input->viewport()), &ClickNotifier::clicked, this,
+            Guarded(this, &TMainForm::SelectFleetCounter));
+
+    const std::pair<QAction*, void (TMainForm::*)()> menuCommands[] = {
+        {FileSaveAsItem, &TMainForm::FileSaveAs},
+        {FileExitItem, &TMainForm::FileExit},
+        {EditClearMemo, &TMainForm::EditClearMemoClick},
+        {EditPasteItem, &TMainForm::EditPaste},
+        {EditUndoItem, &TMainForm::EditUndo},
+        {EditCopyResult, &TMainForm::EditCopyResultClick},
+    };
+    for (const auto& [item, handler] : menuCommands)
+        connect(item, &QAction::triggered, this, Guarded(this, handler));
+}
+
+int TMainForm::scaled(int pixels) const
+{
+    return (pixels * textHeight_ + DesignTextHeight / 2) / DesignTextHeight;
+}
+
+void TMainForm::FileSaveAs()
+{
+    SaveDialog->selectFile(QString());
+    SaveDialog->exec();
+}
+
+void TMainForm::FileExit()
+{
+    close();
+}
+
+void TMainForm::EditUndo()
+{
+    Input->undo();
+}
+
+void TMainForm::EditPaste()
+{
+    Input->paste();
+}
+
+void TMainForm::SelectSaboCounter()
+{
+    const std::vector<std::string> result = CountSaboReports(DisplayLines(*Input));
+    Output->clear();
+    for (const std::string& line : result)
+        AppendLine(*Output, QString::fromStdString(line));
+}
+
+void TMainForm::SelectPluenCounter()
+{}
+
+void TMainForm::SelectFleetCounter()
+{}
+
+void TMainForm::EditClearMemoClick()
+{}
+
+void TMainForm::EditCopyResultClick()
+{
+    Output->selectAll();
+    QGuiApplication::clipboard()->setText(WithCrLf(Output->textCursor().selectedText()));
+    Output->moveCursor(QTextCursor::Start);
+    Output->ensureCursorVisible();
+}
+
+} // namespace quarl
