@@ -1,0 +1,59 @@
+#include "ui/Main.h"
+
+#include "ui/Application.h"
+#include "ui/ErrorDisplay.h"
+
+#include <QIcon>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Without a display Qt would only report that it could not connect and then abort; say plainly what is missing.
+bool HasDisplay(int argc, char* argv[])
+{
+#ifdef Q_OS_LINUX
+    const auto isSet = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    for (int index = 1; index < argc; ++index) {
+        if (std::string_view(argv[index]) == "-platform")
+            return true;
+    }
+    return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!HasDisplay(argc, argv)) {
+        std::fputs("quarl-counter: no graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                   "run it in a desktop session or under a virtual one: xvfb-run -a ./dev run\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+
+    quarl::Application application(argc, argv);
+    try {
+        quarl::Application::setApplicationName(u"QUARL-Counter"_s);
+        quarl::Application::setDesktopFileName(u"quarl-counter"_s);
+        quarl::Application::setWindowIcon(QIcon(u":/icons/quarl-counter.png"_s));
+        quarl::TMainForm MainForm;
+        MainForm.show();
+        return quarl::Application::exec();
+    } catch (...) {
+        quarl::ShowCurrentError();
+        return EXIT_FAILURE;
+    }
+}
