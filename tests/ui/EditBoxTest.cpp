@@ -1,0 +1,166 @@
+#include "ui/DisplayLines.h"
+#include "ui/EditBoxText.h"
+#include "ui/Main.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList Lines(const QPlainTextEdit& box)
+{
+    QStringList lines;
+    for (const std::string& line : quarl::DisplayLines(box))
+        lines.append(QString::fromStdString(line));
+    return lines;
+}
+
+// The lines as the box itself has laid them out on screen.
+QStringList ShownLines(const QPlainTextEdit& box)
+{
+    QStringList lines;
+    const QTextDocument& document = *box.document();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        document.documentLayout()->blockBoundingRect(block);
+        const QTextLayout& layout = *block.layout();
+        for (int index = 0; index < layout.lineCount(); ++index) {
+            const QTextLine line = layout.lineAt(index);
+            QString text = block.text().mid(line.textStart(), line.textLength());
+            if (text.endsWith(QChar::LineSeparator))
+                text.chop(1);
+            lines.append(text);
+        }
+    }
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// Report-like text of many lines, some far wider than the box, with words too long to break at a blank.
+QString LongText()
+{
+    QString text;
+    for (int line = 0; line < 300; ++line) {
+        text += u"%1: Eisenmine (%2) "_s.arg(line).arg(line % 7);
+        text += QString(u"Trümmer "_s).repeated(line % 13);
+        if (line % 11 == 0)
+            text += QString(90 + line % 40, u'x');
+        if (line % 17 == 0)
+            text += u"\u00A0Raumhafen\u00A0(1)"_s;
+        text += u'\n';
+    }
+    return text;
+}
+
+QPlainTextEdit* Input(const quarl::TMainForm& form)
+{
+    return form.findChild<QPlainTextEdit*>(u"Input"_s);
+}
+
+} // namespace
+
+class EditBoxTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void displayLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty box") << u""_s << QStringList{};
+        QTest::newRow("one line break") << u"\n"_s << QStringList{u""_s};
+        QTest::newRow("no final line break") << u"Bohrturm"_s << QStringList{u"Bohrturm"_s};
+        QTest::newRow("final line break") << u"Bohrturm\n"_s << QStringList{u"Bohrturm"_s};
+        QTest::newRow("final empty line") << u"Bohrturm\n\n"_s << QStringList{u"Bohrturm"_s, u""_s};
+        QTest::newRow("empty line inside") << u"a\n\nb"_s << QStringList{u"a"_s, u""_s, u"b"_s};
+        QTest::newRow("line separator") << u"a\u2028b\n"_s << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("no-break space") << u"Raumhafen\u00A0(2)"_s << QStringList{u"Raumhafen\u00A0(2)"_s};
+        QTest::newRow("decomposed umlaut") << u"Wohngeba\u0308ude (3)"_s << QStringList{u"Wohngebäude (3)"_s};
+        // One character with thousands of marks cannot be wrapped, so only the cut shortens it.
+        QTest::newRow("cut at 4096 characters")
+            << u"e"_s + QString(5000, QChar(0x0301)) << QStringList{u"é"_s + QString(4095, QChar(0x0301))};
+    }
+
+    void displayLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        const quarl::TMainForm form;
+        Input(form)->setPlainText(text);
+        QCOMPARE(Lines(*Input(form)), lines);
+    }
+
+    void wideLineGivesSeveralDisplayLines()
+    {
+        const quarl::TMainForm form;
+        const QString line = QString(u"Eisenmine (1) "_s).repeated(30);
+        Input(form)->setPlainText(line);
+        const QStringList lines = Lines(*Input(form));
+        QVERIFY(lines.size() > 1);
+        QCOMPARE(lines.join(QString()), line);
+    }
+
+    void neverShownEqualsScrolledThrough_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("hint as the window starts") << QString();
+        QTest::newRow("long report") << LongText();
+    }
+
+    void neverShownEqualsScrolledThrough()
+    {
+        QFETCH(QString, text);
+        const quarl::TMainForm hidden;
+        quarl::TMainForm shown;
+        if (!text.isNull()) {
+            Input(hidden)->setPlainText(text);
+            Input(shown)->setPlainText(text);
+        }
+        const QStringList neverShown = Lines(*Input(hidden));
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        const QStringList beforeScrolling = Lines(*Input(shown));
+
+        QScrollBar* scrollBar = Input(shown)->verticalScrollBar();
+        for (int value = 0; value <= scrollBar->maximum(); value += scrollBar->pageStep()) {
+            scrollBar->setValue(value);
+            QCoreApplication::processEvents();
+        }
+        const QStringList shownLines = ShownLines(*Input(shown));
+        QVERIFY(shownLines.size() > Input(shown)->document()->blockCount() - 1);
+        QCOMPARE(Lines(*Input(shown)), shownLines);
+        QCOMPARE(beforeScrolling, shownLines);
+        QCOMPARE(neverShown, shownLines);
+    }
+
+    void appendLine_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("empty box") << u""_s << u"Neu\n"_s;
+        QTest::newRow("after a line break") << u"Alt\n"_s << u"Alt\nNeu\n"_s;
+        QTest::newRow("after a line separator") << u"Alt\u2028"_s << u"Alt\u2028Neu\n"_s;
+        QTest::newRow("no final line break") << u"Alt"_s << u"Alt\nNeu"_s;
+    }
+
+    void appendLine()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QPlainTextEdit box;
+        box.setPlainText(before);
+        quarl::AppendLine(box, u"Neu"_s);
+        QCOMPARE(box.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'), after);
+        QVERIFY(!box.document()->isUndoAvailable());
+    }
+};
+
+QTEST_MAIN(EditBoxTest)
+#include "EditBoxTest.moc"

@@ -1,0 +1,135 @@
+#include "ui/ErrorDisplay.h"
+
+#include "MessageBoxCatcher.h"
+
+#include "ui/Application.h"
+#include "ui/Guarded.h"
+
+#include <QEvent>
+#include <QTest>
+
+#include <stdexcept>
+#include <string>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Thrown {
+    StdException,
+    Other,
+};
+
+void Throw(Thrown kind, const std::string& message)
+{
+    if (kind == Thrown::StdException)
+        throw std::runtime_error(message);
+    throw 42;
+}
+
+// An object whose event handler fails, the way a widget's paint or key handler might.
+class FailingReceiver : public QObject
+{
+public:
+    Thrown kind = Thrown::StdException;
+    int eventsHandled = 0;
+
+    bool event(QEvent* event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        ++eventsHandled;
+        Throw(kind, "Ereignis fehlgeschlagen");
+        return true;
+    }
+};
+
+} // namespace
+
+class ErrorDisplayTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationName(u"QUARL-Counter"_s); }
+
+    void errorText_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty") << u""_s << u""_s;
+        QTest::newRow("letter") << u"Ungültige Eingabe"_s << u"Ungültige Eingabe."_s;
+        QTest::newRow("umlaut") << u"Größe"_s << u"Größe."_s;
+        QTest::newRow("digit") << u"Zeile 3"_s << u"Zeile 3."_s;
+        QTest::newRow("colon") << u"Fehler:"_s << u"Fehler:."_s;
+        QTest::newRow("question mark") << u"Was nun?"_s << u"Was nun?."_s;
+        QTest::newRow("slash, just above the period") << u"a/"_s << u"a/."_s;
+        QTest::newRow("period") << u"Fertig."_s << u"Fertig."_s;
+        QTest::newRow("parenthesis") << u"Fehler (3)"_s << u"Fehler (3)"_s;
+        QTest::newRow("exclamation mark") << u"Halt!"_s << u"Halt!"_s;
+        QTest::newRow("blank") << u"Fehler "_s << u"Fehler "_s;
+        QTest::newRow("hyphen, just below the period") << u"a-"_s << u"a-"_s;
+    }
+
+    void errorText()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(QString::fromStdString(quarl::ErrorText(message.toStdString())), shown);
+    }
+
+    void showErrorIsAModalCriticalBoxWithOneOkButton()
+    {
+        MessageBoxCatcher box;
+        quarl::ShowError("Kein Speicher");
+        QVERIFY(box.shown);
+        QCOMPARE(box.title, u"QUARL-Counter"_s);
+        QCOMPARE(box.text, u"Kein Speicher."_s);
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(box.modality, Qt::ApplicationModal);
+    }
+
+    void escapingErrorsAreShownAndTheProgramGoesOn_data()
+    {
+        QTest::addColumn<bool>("fromEventHandler");
+        QTest::addColumn<Thrown>("kind");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("command, std::exception") << false << Thrown::StdException << u"Befehl fehlgeschlagen."_s;
+        QTest::newRow("command, other type") << false << Thrown::Other << u""_s;
+        QTest::newRow("event handler, std::exception") << true << Thrown::StdException << u"Ereignis fehlgeschlagen."_s;
+        QTest::newRow("event handler, other type") << true << Thrown::Other << u""_s;
+    }
+
+    void escapingErrorsAreShownAndTheProgramGoesOn()
+    {
+        QFETCH(bool, fromEventHandler);
+        QFETCH(Thrown, kind);
+        QFETCH(QString, shown);
+
+        FailingReceiver receiver;
+        receiver.kind = kind;
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            MessageBoxCatcher box;
+            if (fromEventHandler) {
+                QEvent event(QEvent::User);
+                QCoreApplication::sendEvent(&receiver, &event);
+                QCOMPARE(receiver.eventsHandled, attempt);
+            } else {
+                quarl::Guarded([kind] { Throw(kind, "Befehl fehlgeschlagen"); })();
+            }
+            QVERIFY(box.shown);
+            QCOMPARE(box.text, shown);
+        }
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    // The event-handler rows need the program's own application object.
+    quarl::Application application(argc, argv);
+    ErrorDisplayTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ErrorDisplayTest.moc"
