@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace quarl {
+
+// In a fresh process: shows the main window, pastes the first `bytes` of the report file (cut at a line end) into
+// the report box, clicks "Sabo" twice and lays out the box the naive way. Prints the figures as one line.
+int MeasurePasteClick(int argc, char** argv, const std::string& reportPath, std::size_t bytes);
+
+// Runs MeasurePasteClick for 100 KB, 1 MB and 10 MB, each `runs` times in its own process, and prints the medians
+// side by side.
+void PrintPasteClickTable(const std::string& reportPath, int runs);
+
+} // namespace quarl
