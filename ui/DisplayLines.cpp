@@ -1,12 +1,15 @@
 #include "DisplayLines.h"
 
+#include "counting/NameMatcher.h"
+#include "counting/SaboCounter.h"
+
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <array>
 #include <climits>
 
 namespace quarl {
@@ -26,66 +29,118 @@ qreal TextWidth(const QPlainTextEdit& box)
     return box.maximumViewportSize().width();
 }
 
-// The width a line may fill, as the plain-text layout computes it from the text width.
-qreal LineWidth(const QPlainTextEdit& box, const QTextOption& option)
+// How the box lays out each text line (block): its font, options and the width a display line may fill.
+struct BlockLayout
 {
-    const qreal textWidth = TextWidth(box);
-    qreal width = textWidth > 0 ? textWidth : qreal(INT_MAX);
-    width -= 2 * box.document()->documentMargin();
-    if (option.flags().testFlag(QTextOption::AddSpaceForLineAndParagraphSeparators))
-        width -= QFontMetricsF(box.document()->defaultFont()).horizontalAdvance(QChar(0x21B5));
-    return width;
-}
+    explicit BlockLayout(const QPlainTextEdit& box)
+        : font(box.document()->defaultFont()), option(box.document()->defaultTextOption())
+    {
+        const qreal textWidth = TextWidth(box);
+        width = (textWidth > 0 ? textWidth : qreal(INT_MAX)) - 2 * box.document()->documentMargin();
+        if (option.flags().testFlag(QTextOption::AddSpaceForLineAndParagraphSeparators))
+            width -= QFontMetricsF(font).horizontalAdvance(QChar(0x21B5));
+    }
 
-void AppendBlockLines(const QTextBlock& block, const QFont& font, const QTextOption& option, qreal width,
-                      QStringList& lines)
+    QFont font;
+    QTextOption option;
+    qreal width = 0;
+};
+
+// Calls take(line) with each display line of one text line, without its line separator.
+template <typename Take>
+void LayOutBlock(const QString& text, const BlockLayout& how, Take take)
 {
-    const QString text = block.text();
     if (text.isEmpty()) {
-        lines.append(QString());
+        take(QStringView());
         return;
     }
-    QTextLayout layout(text, font);
-    layout.setTextOption(option);
+    QTextLayout layout(text, how.font);
+    layout.setTextOption(how.option);
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-        line.setLineWidth(width);
+        line.setLineWidth(how.width);
     layout.endLayout();
     for (int index = 0; index < layout.lineCount(); ++index) {
         const QTextLine line = layout.lineAt(index);
-        QString shown = text.mid(line.textStart(), line.textLength());
+        QStringView shown = QStringView(text).mid(line.textStart(), line.textLength());
         if (shown.endsWith(QChar::LineSeparator))
             shown.chop(1);
-        lines.append(shown);
+        take(shown);
     }
 }
 
-std::string ForCounter(const QString& line)
+std::string ForCounter(QStringView line)
 {
-    QString text = line.normalized(QString::NormalizationForm_C);
+    QString text = line.toString().normalized(QString::NormalizationForm_C);
     if (text.size() > MaxLineLength)
         text.truncate(text.at(MaxLineLength - 1).isHighSurrogate() ? MaxLineLength - 1 : MaxLineLength);
     return text.toStdString();
 }
 
+// Decides cheaply whether a text line is certainly narrower than the box, so that it is one display line. Only
+// characters of the font's own Latin-1 range are measured; anything else (tabs, separators, marks, characters
+// drawn from a fallback font) sends the line to the real layout. The margin covers kerning and rounding.
+class WidthBound
+{
+public:
+    explicit WidthBound(const BlockLayout& how) : width_(how.width * 0.8)
+    {
+        advance_.fill(NotMeasured);
+        const QFontMetricsF metrics(how.font);
+        for (char16_t c = 0x20; c < advance_.size(); ++c) {
+            if (c != 0x7F && (c < 0x80 || c >= 0xA0) && metrics.inFont(QChar(c)))
+                advance_[c] = metrics.horizontalAdvance(QChar(c));
+        }
+    }
+
+    [[nodiscard]] bool FitsOnOneLine(QStringView text) const
+    {
+        if (text.size() > MaxLineLength)
+            return false;
+        qreal sum = 0;
+        for (QChar c : text) {
+            if (c.unicode() >= advance_.size() || advance_[c.unicode()] == NotMeasured)
+                return false;
+            sum += advance_[c.unicode()];
+        }
+        return sum <= width_;
+    }
+
+private:
+    static constexpr qreal NotMeasured = -1;
+
+    qreal width_;
+    std::array<qreal, 256> advance_{};
+};
+
 } // namespace
 
 std::vector<std::string> DisplayLines(const QPlainTextEdit& box)
 {
-    const QTextDocument& document = *box.document();
-    const QTextOption option = document.defaultTextOption();
-    const qreal width = LineWidth(box, option);
-    QStringList shown;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        AppendBlockLines(block, document.defaultFont(), option, width, shown);
-    if (!shown.isEmpty() && shown.constLast().isEmpty())
-        shown.removeLast();
-
+    const BlockLayout how(box);
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(shown.size()));
-    for (const QString& line : std::as_const(shown))
-        lines.push_back(ForCounter(line));
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+        LayOutBlock(block.text(), how, [&lines](QStringView line) { lines.push_back(ForCounter(line)); });
+    if (!lines.empty() && lines.back().empty())
+        lines.pop_back();
     return lines;
+}
+
+void CountDisplayLines(const QPlainTextEdit& box, SaboCounter& counter)
+{
+    const BlockLayout how(box);
+    const WidthBound bound(how);
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        // Every display line is a piece of its text line, so a text line without a name has no display line with one.
+        const std::string whole = text.normalized(QString::NormalizationForm_C).toStdString();
+        if (!ContainsAnyName(whole))
+            continue;
+        if (bound.FitsOnOneLine(text))
+            counter.AddLine(whole);
+        else
+            LayOutBlock(text, how, [&counter](QStringView line) { counter.AddLine(ForCounter(line)); });
+    }
 }
 
 } // namespace quarl

@@ -258,9 +258,10 @@ void TMainForm::EditPaste()
 
 void TMainForm::SelectSaboCounter()
 {
-    const std::vector<std::string> result = CountSaboReports(DisplayLines(*Input));
+    SaboCounter counter;
+    CountDisplayLines(*Input, counter);
     Output->clear();
-    for (const std::string& line : result)
+    for (const std::string& line : counter.ResultLines())
         AppendLine(*Output, QString::fromStdString(line));
 }
 

@@ -2,12 +2,16 @@
 #include "ui/EditBoxText.h"
 #include "ui/Main.h"
 
+#include "counting/SaboCounter.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+
+#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +60,35 @@ QString LongText()
         text += u'\n';
     }
     return text;
+}
+
+// Random report text whose lines wrap at all kinds of places: names cut by a wrap, long words, line separators,
+// tabs, marks, characters from fallback fonts and lines just shorter or longer than the box.
+QString RandomReports(unsigned seed)
+{
+    static const QString pieces[] = {
+        u"Eisenmine"_s, u"Raumhafen"_s, u"Wohngebäude"_s, u"Wohngeba\u0308ude"_s, u"Kohlenstoffgewinnungsanlage"_s,
+        u"Forschungszentrum"_s, u"Bohr"_s, u"turm"_s, u" "_s, u" "_s, u"  "_s, u"(3)"_s, u"($1A)"_s, u"("_s, u")"_s,
+        u"12:04:55"_s, u"zerstört"_s, u"und"_s, u"\u2028"_s, u"\t"_s, u"\u00A0"_s, u"\u0301"_s, u"破壊"_s,
+        u"WWWWWWWWWW"_s, u"iiiiiiiiii"_s, u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"_s, u"\n"_s, u"\n"_s,
+    };
+    std::mt19937 random(seed);
+    QString text;
+    for (int i = 0; i < 3000; ++i)
+        text += pieces[random() % std::size(pieces)];
+    return text;
+}
+
+std::vector<std::string> CountedAllLines(const QPlainTextEdit& box)
+{
+    return quarl::CountSaboReports(quarl::DisplayLines(box));
+}
+
+std::vector<std::string> CountedQuickly(const QPlainTextEdit& box)
+{
+    quarl::SaboCounter counter;
+    quarl::CountDisplayLines(box, counter);
+    return counter.ResultLines();
 }
 
 QPlainTextEdit* Input(const quarl::TMainForm& form)
@@ -138,6 +171,25 @@ private slots:
         QCOMPARE(Lines(*Input(shown)), shownLines);
         QCOMPARE(beforeScrolling, shownLines);
         QCOMPARE(neverShown, shownLines);
+    }
+
+    void quickCountEqualsCountingEveryLine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("long report") << LongText();
+        for (unsigned seed = 1; seed <= 12; ++seed)
+            QTest::addRow("random text %u", seed) << RandomReports(seed);
+    }
+
+    void quickCountEqualsCountingEveryLine()
+    {
+        QFETCH(QString, text);
+        quarl::TMainForm form;
+        Input(form)->setPlainText(text);
+        QCOMPARE(CountedQuickly(*Input(form)), CountedAllLines(*Input(form)));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(CountedQuickly(*Input(form)), CountedAllLines(*Input(form)));
     }
 
     void appendLine_data()
