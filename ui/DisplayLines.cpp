@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 
@@ -77,6 +78,14 @@ std::string ForCounter(QStringView line)
     return text.toStdString();
 }
 
+// Text without characters from U+0300 on (combining marks and beyond) is in NFC already; checking that first
+// spares the copy that normalising needs.
+QByteArray NormalizedUtf8(QStringView text)
+{
+    const bool mayCompose = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x300; });
+    return mayCompose ? text.toString().normalized(QString::NormalizationForm_C).toUtf8() : text.toUtf8();
+}
+
 // Decides cheaply whether a text line is certainly narrower than the box, so that it is one display line. Only
 // characters of the font's own Latin-1 range are measured; anything else (tabs, separators, marks, characters
 // drawn from a fallback font) sends the line to the real layout. The margin covers kerning and rounding.
@@ -130,16 +139,17 @@ void CountDisplayLines(const QPlainTextEdit& box, SaboCounter& counter)
 {
     const BlockLayout how(box);
     const WidthBound bound(how);
-    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
+    // One copy of the whole text is far quicker than asking every block for its own.
+    const QString text = box.document()->toRawText();
+    for (const QStringView block : QStringView(text).tokenize(QChar(QChar::ParagraphSeparator))) {
         // Every display line is a piece of its text line, so a text line without a name has no display line with one.
-        const std::string whole = text.normalized(QString::NormalizationForm_C).toStdString();
-        if (!ContainsAnyName(whole))
+        const QByteArray whole = NormalizedUtf8(block);
+        if (!ContainsAnyName(std::string_view(whole)))
             continue;
-        if (bound.FitsOnOneLine(text))
-            counter.AddLine(whole);
+        if (bound.FitsOnOneLine(block))
+            counter.AddLine(std::string_view(whole));
         else
-            LayOutBlock(text, how, [&counter](QStringView line) { counter.AddLine(ForCounter(line)); });
+            LayOutBlock(block.toString(), how, [&counter](QStringView line) { counter.AddLine(ForCounter(line)); });
     }
 }
 
