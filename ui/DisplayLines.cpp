@@ -143,11 +143,12 @@ void CountDisplayLines(const QPlainTextEdit& box, SaboCounter& counter)
     const QString text = box.document()->toRawText();
     for (const QStringView block : QStringView(text).tokenize(QChar(QChar::ParagraphSeparator))) {
         // Every display line is a piece of its text line, so a text line without a name has no display line with one.
-        const QByteArray whole = NormalizedUtf8(block);
-        if (!ContainsAnyName(std::string_view(whole)))
+        const QByteArray utf8 = NormalizedUtf8(block);
+        const std::string_view whole(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        if (!ContainsAnyName(whole))
             continue;
         if (bound.FitsOnOneLine(block))
-            counter.AddLine(std::string_view(whole));
+            counter.AddLine(whole);
         else
             LayOutBlock(block.toString(), how, [&counter](QStringView line) { counter.AddLine(ForCounter(line)); });
     }

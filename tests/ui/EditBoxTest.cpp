@@ -63,14 +63,14 @@ QString LongText()
 }
 
 // Random report text whose lines wrap at all kinds of places: names cut by a wrap, long words, line separators,
-// tabs, marks, characters from fallback fonts and lines just shorter or longer than the box.
+// tabs, NUL, marks, characters from fallback fonts and lines just shorter or longer than the box.
 QString RandomReports(unsigned seed)
 {
     static const QString pieces[] = {
         u"Eisenmine"_s, u"Raumhafen"_s, u"Wohngebäude"_s, u"Wohngeba\u0308ude"_s, u"Kohlenstoffgewinnungsanlage"_s,
         u"Forschungszentrum"_s, u"Bohr"_s, u"turm"_s, u" "_s, u" "_s, u"  "_s, u"(3)"_s, u"($1A)"_s, u"("_s, u")"_s,
         u"12:04:55"_s, u"zerstört"_s, u"und"_s, u"\u2028"_s, u"\t"_s, u"\u00A0"_s, u"\u0301"_s, u"破壊"_s,
-        u"WWWWWWWWWW"_s, u"iiiiiiiiii"_s, u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"_s, u"\n"_s, u"\n"_s,
+        u"\0"_s, u"WWWWWWWWWW"_s, u"iiiiiiiiii"_s, u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"_s, u"\n"_s, u"\n"_s,
     };
     std::mt19937 random(seed);
     QString text;
