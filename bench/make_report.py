@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
-"""Writes a deterministic report-like text for the benchmarks: make_report.py OUTPUT [MEGABYTES] (default 50).
+"""Writes a deterministic report-like text for the benchmarks:
+make_report.py [--messages] OUTPUT [MEGABYTES] (default 50).
 `make_report.py --names` prints the building names instead, one a line, as search patterns for comparisons.
 
-Most lines are successful sabotage reports naming one building, some name two, some name none (failed attempts,
-spy and fleet messages), and a few are several KB long, as when a whole overview page is pasted as one line."""
+By default every line is one report: most are successful sabotage reports naming one building, some name two, some
+name none (failed attempts, spy and fleet messages), and a few are several KB long, as when a whole overview page
+is pasted as one line. With --messages the text is whole messages as the message view shows them: a header with
+the time, the target, and one short line per destroyed building type, once in a while with a long line pasted
+along."""
 
 import datetime
 import random
@@ -64,6 +68,18 @@ class Report:
                  for _ in range(self.random.randint(40, 120))]
         return " | ".join(parts)
 
+    def message(self):
+        lines = [f"{self.timestamp()} Sabotagebericht", f"Ziel: Planet {self.planet()}"]
+        if self.random.random() < 0.2:
+            lines.append(self.no_building())
+        else:
+            lines.append("Zerstörte Gebäude:")
+            for building in dict.fromkeys(self.building() for _ in range(self.random.randint(1, 5))):
+                lines.append(f"{building} ({self.amount()})")
+        if self.random.random() < 0.001:
+            lines.append(self.long_line())
+        return "\n".join(lines) + "\n"
+
     def line(self):
         roll = self.random.random()
         if roll < 0.002:
@@ -75,13 +91,14 @@ class Report:
         return self.no_building()
 
 
-def write_report(path, megabytes):
+def write_report(path, megabytes, messages):
     report = Report(seed=20261209)
+    piece = report.message if messages else lambda: report.line() + "\n"
     limit = megabytes * 1_000_000
     written = 0
     with open(path, "wb") as out:
         while written < limit:
-            chunk = "".join(report.line() + "\n" for _ in range(10_000)).encode("utf-8")
+            chunk = "".join(piece() for _ in range(10_000)).encode("utf-8")
             out.write(chunk)
             written += len(chunk)
 
@@ -90,9 +107,13 @@ def main():
     if sys.argv[1:] == ["--names"]:
         print("\n".join(BUILDINGS))
         return
-    if len(sys.argv) not in (2, 3):
-        sys.exit("usage: make_report.py OUTPUT [MEGABYTES] | make_report.py --names")
-    write_report(sys.argv[1], int(sys.argv[2]) if len(sys.argv) == 3 else 50)
+    args = sys.argv[1:]
+    messages = args[:1] == ["--messages"]
+    if messages:
+        args = args[1:]
+    if len(args) not in (1, 2):
+        sys.exit("usage: make_report.py [--messages] OUTPUT [MEGABYTES] | make_report.py --names")
+    write_report(args[0], int(args[1]) if len(args) == 2 else 50, messages)
 
 
 if __name__ == "__main__":
