@@ -107,7 +107,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setUpWindow();
     createControls();
     createMenus();
-    createDialogs();
     orderTabs();
     connectCommands();
     // Minimum and maximum size both follow the fixed client area and the menu bar.
@@ -196,13 +195,6 @@ void TMainForm::createMenus()
     AddMenu(MainMenu, u"HelpMenu"_s, u"&Informationen"_s);
 }
 
-void TMainForm::createDialogs()
-{
-    OpenDialog = MakeTextFileDialog(this, u"OpenDialog"_s, QFileDialog::AcceptOpen);
-    SaveDialog = MakeTextFileDialog(this, u"SaveDialog"_s, QFileDialog::AcceptSave);
-    SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
-}
-
 void TMainForm::orderTabs()
 {
     QWidget::setTabOrder(Input, Output);
@@ -237,6 +229,11 @@ int TMainForm::scaled(int pixels) const
 
 void TMainForm::FileSaveAs()
 {
+    // A file dialog takes tens of milliseconds to build, so it is made when first needed, not at start-up.
+    if (!SaveDialog) {
+        SaveDialog = MakeTextFileDialog(this, u"SaveDialog"_s, QFileDialog::AcceptSave);
+        SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+    }
     SaveDialog->selectFile(QString());
     SaveDialog->exec();
 }

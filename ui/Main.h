@@ -39,7 +39,6 @@ private:
     void setUpWindow();
     void createControls();
     void createMenus();
-    void createDialogs();
     void orderTabs();
     void connectCommands();
     int scaled(int pixels) const;
@@ -52,6 +51,7 @@ private:
     QAction* EditUndoItem = nullptr;
     QAction* EditCopyResult = nullptr;
     QAction* EditPasteItem = nullptr;
+    // No command opens a report file yet, so OpenDialog is never made; SaveDialog is made on first use.
     QFileDialog* OpenDialog = nullptr;
     QFileDialog* SaveDialog = nullptr;
     QPlainTextEdit* Input = nullptr;
