@@ -52,7 +52,8 @@ public:
         }
     }
 
-    template <bool StopAtFirst> [[nodiscard]] NameSet Find(std::string_view text) const noexcept
+    template <bool StopAtFirst>
+    [[nodiscard]] NameSet Find(std::string_view text) const noexcept
     {
         NameSet found = 0;
         const char* const data = text.data();

@@ -41,7 +41,8 @@ std::int32_t LineValue(std::string_view line) noexcept
     return ParseInteger(line.substr(start, close - start)).value_or(1);
 }
 
-SaboCounter::SaboCounter() : buildings_(MakeWorkingCopy()) {}
+SaboCounter::SaboCounter() : buildings_(MakeWorkingCopy())
+{}
 
 void SaboCounter::AddLine(std::string_view line) noexcept
 {

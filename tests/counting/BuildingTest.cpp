@@ -10,9 +10,20 @@ TEST(BuildingCatalogue, WorkingCopyHoldsFourteenZeroCountsInCatalogueOrder)
     const auto buildings = MakeWorkingCopy();
     ASSERT_EQ(buildings.size(), 14u);
     const char* const expectedNames[] = {
-        "Planetenzentrale", "Raumhafen", "Wohngeb\xC3\xA4ude", "Solarpark", "Eisenmine",
-        "Siliziumraffinerie", "Kohlenstoffgewinnungsanlage", "Bohrturm", "Chemiefabrik", "Recyclinganlage",
-        "Rohstofflager", "Schiffsfabrik", "Waffenfabrik", "Forschungszentrum",
+        "Planetenzentrale",
+        "Raumhafen",
+        "Wohngeb\xC3\xA4ude",
+        "Solarpark",
+        "Eisenmine",
+        "Siliziumraffinerie",
+        "Kohlenstoffgewinnungsanlage",
+        "Bohrturm",
+        "Chemiefabrik",
+        "Recyclinganlage",
+        "Rohstofflager",
+        "Schiffsfabrik",
+        "Waffenfabrik",
+        "Forschungszentrum",
     };
     const int expectedPoints[] = {2, 3, 1, 1, 1, 1, 1, 1, 2, 2, 1, 3, 3, 3};
     for (std::size_t i = 0; i < buildings.size(); ++i) {

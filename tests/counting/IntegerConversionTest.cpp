@@ -21,8 +21,7 @@ void PrintTo(const Conversion& c, std::ostream* os)
 }
 
 class IntegerConversion : public testing::TestWithParam<Conversion>
-{
-};
+{};
 
 TEST_P(IntegerConversion, ConvertsWholeTextOrFails)
 {
@@ -33,26 +32,52 @@ constexpr auto Fails = std::nullopt;
 constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
 
-INSTANTIATE_TEST_SUITE_P(Decimal, IntegerConversion, testing::Values(
-    Conversion{"3", 3}, Conversion{"007", 7}, Conversion{"0", 0}, Conversion{"-0", 0},
-    Conversion{"+3", 3}, Conversion{"-3", -3}, Conversion{"   42", 42},
-    Conversion{"2147483647", Max}, Conversion{"2147483648", Fails},
-    Conversion{"-2147483648", Min}, Conversion{"-2147483649", Fails},
-    Conversion{"000000000000002147483647", Max}, Conversion{"99999999999999999999999", Fails},
-    Conversion{"", Fails}, Conversion{"   ", Fails}, Conversion{"+", Fails}, Conversion{"-", Fails},
-    Conversion{"+-3", Fails}, Conversion{"- 3", Fails}, Conversion{"3 ", Fails}, Conversion{"3a", Fails},
-    Conversion{"\t3", Fails}, Conversion{"\xC2\xA0" "3", Fails}, Conversion{"3.0", Fails},
-    Conversion{"viele", Fails}, Conversion{std::string("3\0", 2), Fails}));
+const Conversion DecimalCases[] = {
+    {"3", 3},
+    {"007", 7},
+    {"0", 0},
+    {"-0", 0},
+    {"+3", 3},
+    {"-3", -3},
+    {"   42", 42},
+    {"2147483647", Max},
+    {"2147483648", Fails},
+    {"-2147483648", Min},
+    {"-2147483649", Fails},
+    {"000000000000002147483647", Max},
+    {"99999999999999999999999", Fails},
+    {"", Fails},
+    {"   ", Fails},
+    {"+", Fails},
+    {"-", Fails},
+    {"+-3", Fails},
+    {"- 3", Fails},
+    {"3 ", Fails},
+    {"3a", Fails},
+    {"\t3", Fails},
+    {"\u00A03", Fails},
+    {"3.0", Fails},
+    {"viele", Fails},
+    {std::string("3\0", 2), Fails},
+};
+INSTANTIATE_TEST_SUITE_P(Decimal, IntegerConversion, testing::ValuesIn(DecimalCases));
 
-INSTANTIATE_TEST_SUITE_P(Hexadecimal, IntegerConversion, testing::Values(
-    Conversion{"$1A", 26}, Conversion{"0x1a", 26}, Conversion{"0X1A", 26}, Conversion{"x1a", 26},
-    Conversion{"X1A", 26}, Conversion{"  $10", 16},
-    Conversion{"$FFFFFFFF", -1}, Conversion{"$80000000", Min}, Conversion{"$7fffffff", Max},
-    Conversion{"$12345678", 0x12345678}, Conversion{"$123456789", Fails},
-    Conversion{"$0000000012345678", 0x12345678}, Conversion{"0x000FFFFFFFF", -1}, Conversion{"$0", 0},
-    Conversion{"$", Fails}, Conversion{"x", Fails}, Conversion{"0x", Fails}, Conversion{"0X", Fails},
-    Conversion{"-$1A", Fails}, Conversion{"+$1A", Fails}, Conversion{"$-1", Fails}, Conversion{"$1G", Fails},
-    Conversion{"$1A ", Fails}, Conversion{"$ 1", Fails}, Conversion{"00x1", Fails}, Conversion{"0xx1", Fails}));
+const Conversion HexadecimalCases[] = {
+    {"$1A", 26},           {"0x1a", 26},
+    {"0X1A", 26},          {"x1a", 26},
+    {"X1A", 26},           {"  $10", 16},
+    {"$FFFFFFFF", -1},     {"$80000000", Min},
+    {"$7fffffff", Max},    {"$12345678", 0x12345678},
+    {"$123456789", Fails}, {"$0000000012345678", 0x12345678},
+    {"0x000FFFFFFFF", -1}, {"$0", 0},
+    {"$", Fails},          {"x", Fails},
+    {"0x", Fails},         {"0X", Fails},
+    {"-$1A", Fails},       {"+$1A", Fails},
+    {"$-1", Fails},        {"$1G", Fails},
+    {"$1A ", Fails},       {"$ 1", Fails},
+    {"00x1", Fails},       {"0xx1", Fails},
+};
+INSTANTIATE_TEST_SUITE_P(Hexadecimal, IntegerConversion, testing::ValuesIn(HexadecimalCases));
 
 } // namespace
 } // namespace quarl
