@@ -1,3 +1,4 @@
+#include "FindControl.h"
 #include "ResultText.h"
 
 #include "ui/Main.h"
@@ -38,7 +39,8 @@ public:
 
     std::size_t below(std::size_t count) { return static_cast<std::size_t>(engine_() % count); }
 
-    template <typename List> const auto& pick(const List& items)
+    template <typename List>
+    const auto& pick(const List& items)
     {
         return *(std::begin(items) + std::ptrdiff_t(below(static_cast<std::size_t>(std::size(items)))));
     }
@@ -214,12 +216,10 @@ private:
     // A modal window that showed up during a step; no command of the window should open one.
     QString modalSeen_;
 
-    template <typename Control> Control* control(const QString& name) const
+    template <typename Control>
+    Control* control(const QString& name) const
     {
-        auto* found = form_->findChild<Control*>(name);
-        if (found == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return quarl::FindControl<Control>(*form_, name);
     }
 
     QWidget* keyTarget() const

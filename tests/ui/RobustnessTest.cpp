@@ -1,3 +1,4 @@
+#include "FindControl.h"
 #include "ResultText.h"
 
 #include "ui/Main.h"
@@ -9,6 +10,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <memory>
@@ -43,7 +45,7 @@ QByteArray RandomBytes(qsizetype size, std::uint32_t seed)
 // Ends a text with a known report line, so that a count shows the whole text was read.
 const QString LastLine = u"\nBohrturm (5)\n"_s;
 
-// Printable ASCII without the blank, so that the line can only wrap anywhere.
+// Printable ASCII without the blank: the line breaks only where punctuation allows it.
 QString RandomWord(qsizetype size, std::uint32_t seed)
 {
     std::mt19937 engine(seed);
@@ -75,12 +77,10 @@ class RobustnessTest : public QObject
 private:
     std::unique_ptr<quarl::TMainForm> form_;
 
-    template <typename Control> Control* control(const QString& name) const
+    template <typename Control>
+    Control* control(const QString& name) const
     {
-        auto* found = form_->findChild<Control*>(name);
-        if (found == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return quarl::FindControl<Control>(*form_, name);
     }
 
     QPlainTextEdit* input() const { return control<QPlainTextEdit>(u"Input"_s); }
