@@ -19,17 +19,7 @@ std::int32_t WrappingMultiply(std::int32_t a, std::int32_t b) noexcept
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) * static_cast<std::uint32_t>(b));
 }
 
-template <typename Line>
-std::vector<std::string> CountLines(std::span<const Line> lines)
-{
-    SaboCounter counter;
-    for (const auto& line : lines)
-        counter.AddLine(line);
-    return counter.ResultLines();
-}
-
-} // namespace
-
+// The value a report line adds to each building type it names.
 std::int32_t LineValue(std::string_view line) noexcept
 {
     // Without a "(" the number starts at the beginning of the line.
@@ -40,6 +30,17 @@ std::int32_t LineValue(std::string_view line) noexcept
         return 1;
     return ParseInteger(line.substr(start, close - start)).value_or(1);
 }
+
+template <typename Line>
+std::vector<std::string> CountLines(std::span<const Line> lines)
+{
+    SaboCounter counter;
+    for (const auto& line : lines)
+        counter.AddLine(line);
+    return counter.ResultLines();
+}
+
+} // namespace
 
 SaboCounter::SaboCounter() : buildings_(MakeWorkingCopy())
 {}

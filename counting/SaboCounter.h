@@ -26,9 +26,6 @@ private:
     std::vector<building> buildings_;
 };
 
-// The value a report line adds to each building type it names.
-[[nodiscard]] std::int32_t LineValue(std::string_view line) noexcept;
-
 // Counts the report lines in one fresh run and returns the sixteen result lines. Never fails on any input.
 [[nodiscard]] std::vector<std::string> CountSaboReports(std::span<const std::string_view> lines);
 [[nodiscard]] std::vector<std::string> CountSaboReports(std::span<const std::string> lines);
