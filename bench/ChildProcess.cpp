@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <ctime>
 #include <filesystem>
+#include <sched.h>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -111,6 +112,17 @@ std::string RunSelf(const std::vector<std::string>& arguments)
     std::string text = ReadAll(output.readEnd());
     WaitForSuccess(child);
     return text;
+}
+
+int PinToCurrentProcessor()
+{
+    const int processor = sched_getcpu();
+    if (processor < 0)
+        return -1;
+    cpu_set_t only;
+    CPU_ZERO(&only);
+    CPU_SET(static_cast<std::size_t>(processor), &only);
+    return sched_setaffinity(0, sizeof only, &only) == 0 ? processor : -1;
 }
 
 double Median(std::vector<double> values)
