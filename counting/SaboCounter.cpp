@@ -1,5 +1,6 @@
 #include "SaboCounter.h"
 
+#include "Building.h"
 #include "IntegerConversion.h"
 #include "NameMatcher.h"
 
@@ -45,6 +46,12 @@ std::vector<std::string> CountLines(std::span<const Line> lines)
 SaboCounter::SaboCounter() : buildings_(MakeWorkingCopy())
 {}
 
+SaboCounter::SaboCounter(const SaboCounter&) = default;
+SaboCounter::SaboCounter(SaboCounter&&) noexcept = default;
+SaboCounter& SaboCounter::operator=(const SaboCounter&) = default;
+SaboCounter& SaboCounter::operator=(SaboCounter&&) noexcept = default;
+SaboCounter::~SaboCounter() = default;
+
 void SaboCounter::AddLine(std::string_view line) noexcept
 {
     const NameSet names = FindNames(line);
@@ -69,6 +76,11 @@ std::vector<std::string> SaboCounter::ResultLines() const
     lines.emplace_back();
     lines.push_back("Gesamt zerstörte Punkte: " + std::to_string(total));
     return lines;
+}
+
+bool CanChangeCount(std::string_view line) noexcept
+{
+    return ContainsAnyName(line);
 }
 
 std::vector<std::string> CountSaboReports(std::span<const std::string_view> lines)

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "Building.h"
-
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+// The counting core's one public header: what a front end needs to count sabotage reports. Lines are UTF-8.
 namespace quarl {
+
+struct building;
 
 // Sums the destroyed buildings of sabotage report lines. Each line adds the number between its first "(" and
 // its first ")" (1 when that is not a number) to every building type it names, once per type and line.
@@ -16,6 +18,11 @@ class SaboCounter
 {
 public:
     SaboCounter();
+    SaboCounter(const SaboCounter&);
+    SaboCounter(SaboCounter&&) noexcept;
+    SaboCounter& operator=(const SaboCounter&);
+    SaboCounter& operator=(SaboCounter&&) noexcept;
+    ~SaboCounter();
 
     void AddLine(std::string_view line) noexcept;
 
@@ -25,6 +32,11 @@ public:
 private:
     std::vector<building> buildings_;
 };
+
+// Whether adding this line can change a count: only a line that names a building type can. A line that cannot
+// has no piece that can either, so a front end may skip such a text line before splitting it into the lines it
+// displays. Cheap: one pass over the line, stopping at the first name.
+[[nodiscard]] bool CanChangeCount(std::string_view line) noexcept;
 
 // Counts the report lines in one fresh run and returns the sixteen result lines. Never fails on any input.
 [[nodiscard]] std::vector<std::string> CountSaboReports(std::span<const std::string_view> lines);

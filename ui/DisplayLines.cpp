@@ -1,6 +1,5 @@
 #include "DisplayLines.h"
 
-#include "counting/NameMatcher.h"
 #include "counting/SaboCounter.h"
 
 #include <QFontMetricsF>
@@ -145,7 +144,7 @@ void CountDisplayLines(const QPlainTextEdit& box, SaboCounter& counter)
         // Every display line is a piece of its text line, so a text line without a name has no display line with one.
         const QByteArray utf8 = NormalizedUtf8(block);
         const std::string_view whole(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-        if (!ContainsAnyName(whole))
+        if (!CanChangeCount(whole))
             continue;
         if (bound.FitsOnOneLine(block))
             counter.AddLine(whole);

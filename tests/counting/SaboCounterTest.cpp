@@ -1,5 +1,7 @@
 #include "counting/SaboCounter.h"
 
+#include "counting/Building.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
