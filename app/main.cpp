@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
     quarl::Application application(argc, argv);
     try {
         quarl::Application::setApplicationName(u"QUARL-Counter"_s);
-        quarl::Application::setDesktopFileName(u"quarl-counter"_s);
+        quarl::Application::setDesktopFileName(QStringLiteral(QUARL_APP_ID));
         quarl::Application::setWindowIcon(QIcon(u":/icons/quarl-counter.png"_s));
         quarl::TMainForm MainForm;
         MainForm.show();

@@ -106,6 +106,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 {
     setUpWindow();
     createControls();
+    describeForScreenReaders();
     createMenus();
     orderTabs();
     connectCommands();
@@ -171,6 +172,16 @@ void TMainForm::createControls()
     Sabo->setGeometry(scaled(8), scaled(32), scaled(75), scaled(25));
     Pluen->setGeometry(scaled(8), scaled(64), scaled(75), scaled(25));
     Fleet->setGeometry(scaled(8), scaled(96), scaled(75), scaled(25));
+}
+
+// Screen readers announce each box by its label, the buttons as one group, and why two of them cannot be pressed.
+void TMainForm::describeForScreenReaders()
+{
+    Label1->setBuddy(Input);
+    Label2->setBuddy(Output);
+    Panel1->setAccessibleName(u"Zähler"_s);
+    for (QPushButton* button : {Pluen, Fleet})
+        button->setAccessibleDescription(u"Dieser Zähler funktioniert noch nicht."_s);
 }
 
 void TMainForm::createMenus()

@@ -38,6 +38,7 @@ private:
 
     void setUpWindow();
     void createControls();
+    void describeForScreenReaders();
     void createMenus();
     void orderTabs();
     void connectCommands();
