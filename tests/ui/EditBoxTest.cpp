@@ -1,3 +1,5 @@
+#include "FindControl.h"
+
 #include "counting/SaboCounter.h"
 #include "ui/EditBoxLines.h"
 #include "ui/Main.h"
@@ -123,7 +125,7 @@ std::vector<std::string> FilteredLines(const QPlainTextEdit& box, quarl::TextLin
 
 QPlainTextEdit* Input(const quarl::TMainForm& form)
 {
-    return form.findChild<QPlainTextEdit*>(u"Input"_s);
+    return quarl::FindControl<QPlainTextEdit>(form, u"Input"_s);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "FindControl.h"
 #include "MessageBoxCatcher.h"
 
 #include "counting/Building.h"
@@ -60,12 +61,10 @@ class MainFormTest : public QObject
 private:
     std::unique_ptr<quarl::TMainForm> form_;
 
-    template <typename Control> Control* control(const QString& name) const
+    template <typename Control>
+    Control* control(const QString& name) const
     {
-        auto* found = form_->findChild<Control*>(name);
-        if (found == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        return quarl::FindControl<Control>(*form_, name);
     }
 
     QPlainTextEdit* input() const { return control<QPlainTextEdit>(u"Input"_s); }

@@ -1,5 +1,6 @@
 #include "FindControl.h"
 #include "ResultText.h"
+#include "Wrapping.h"
 
 #include "ui/Main.h"
 
@@ -61,11 +62,6 @@ QString WithChar(const QString& text, char16_t placeholder, QChar replacement)
     return result.replace(QChar(placeholder), replacement);
 }
 
-std::int32_t Wrapped(std::int64_t value)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Paste)
@@ -108,8 +104,8 @@ private:
     void countsAre(const Counts& expected)
     {
         QTest::mouseClick(sabo(), Qt::LeftButton);
-        const quarl::ResultText result = quarl::ReadResultText(output()->toPlainText());
-        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        const quarl::ResultCounts result = quarl::ReadResultText(output()->toPlainText());
+        QVERIFY2(result.error.empty(), result.error.c_str());
         QStringList shown;
         QStringList wanted;
         for (std::size_t index = 0; index < quarl::BuildingTypeCount; ++index) {
@@ -229,7 +225,7 @@ private slots:
         QTest::keyClick(input(), Qt::Key_Return);
         QTest::keyClicks(input(), u"Bohrturm (1)"_s);
         QCOMPARE(input()->document()->lastBlock().text(), u"Bohrturm (1)"_s);
-        counts[u"Bohrturm"_s] = Wrapped(std::int64_t{counts.value(u"Bohrturm"_s)} + 1);
+        counts[u"Bohrturm"_s] = quarl::Wrapped(std::int64_t{counts.value(u"Bohrturm"_s)} + 1);
         countsAre(counts);
     }
 };
