@@ -213,7 +213,7 @@ private slots:
                                               u"Solarpark und Eisenmine (3)\r\n"
                                               u"Raumhafen\r\n"_s);
         input()->selectAll();
-        form_->EditPaste();
+        control<QAction>(u"EditPasteItem"_s)->trigger();
         QTest::mouseClick(sabo(), Qt::LeftButton);
         const QStringList expected =
             ResultLines({{u"Raumhafen"_s, 3}, {u"Wohngebäude"_s, 5}, {u"Solarpark"_s, 3}, {u"Eisenmine"_s, 3}});

@@ -3,6 +3,7 @@
 
 #include "ui/Main.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -290,7 +291,7 @@ private:
             const QString text = RandomText(dice, 40);
             QGuiApplication::clipboard()->setText(text);
             if (dice.below(2) == 0)
-                form_->EditPaste();
+                control<QAction>(u"EditPasteItem"_s)->trigger();
             else
                 QTest::keyClick(input_, Qt::Key_V, Qt::ControlModifier);
             return u"paste \"%1\""_s.arg(text);

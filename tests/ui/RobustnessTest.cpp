@@ -4,6 +4,7 @@
 
 #include "ui/Main.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -97,7 +98,7 @@ private:
             QGuiApplication::clipboard()->setMimeData(data);
         }
         input()->selectAll();
-        form_->EditPaste();
+        control<QAction>(u"EditPasteItem"_s)->trigger();
     }
 
     // Clicks Sabo and compares the shown counts with the expected ones (every other building 0).
