@@ -1,4 +1,4 @@
-#include "FindControl.h"
+#include "FormTest.h"
 #include "MessageBoxCatcher.h"
 
 #include "counting/Building.h"
@@ -54,23 +54,11 @@ QString Terminated(const QStringList& lines, const QString& lineBreak)
 
 } // namespace
 
-class MainFormTest : public QObject
+class MainFormTest : public quarl::FormTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<quarl::TMainForm> form_;
-
-    template <typename Control>
-    Control* control(const QString& name) const
-    {
-        return quarl::FindControl<Control>(*form_, name);
-    }
-
-    QPlainTextEdit* input() const { return control<QPlainTextEdit>(u"Input"_s); }
-    QPlainTextEdit* output() const { return control<QPlainTextEdit>(u"Output"_s); }
-    QPushButton* sabo() const { return control<QPushButton>(u"Sabo"_s); }
-
     // Metrics of the substituted font scale the layout; these are the sizes for a text height of 13 pixels.
     QRect scaled(const QRect& rect) const
     {

@@ -1,4 +1,4 @@
-#include "FindControl.h"
+#include "FormTest.h"
 #include "ResultText.h"
 #include "Wrapping.h"
 
@@ -67,23 +67,11 @@ QString WithChar(const QString& text, char16_t placeholder, QChar replacement)
 
 Q_DECLARE_METATYPE(Paste)
 
-class RobustnessTest : public QObject
+class RobustnessTest : public quarl::FormTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<quarl::TMainForm> form_;
-
-    template <typename Control>
-    Control* control(const QString& name) const
-    {
-        return quarl::FindControl<Control>(*form_, name);
-    }
-
-    QPlainTextEdit* input() const { return control<QPlainTextEdit>(u"Input"_s); }
-    QPlainTextEdit* output() const { return control<QPlainTextEdit>(u"Output"_s); }
-    QPushButton* sabo() const { return control<QPushButton>(u"Sabo"_s); }
-
     void paste(const QString& text, Paste how)
     {
         if (how == Paste::SetPlainText) {
