@@ -38,8 +38,8 @@ bool HasDisplay(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     if (!HasDisplay(argc, argv)) {
-        std::fputs("quarl-counter: no graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                   "run it in a desktop session or under a virtual one: xvfb-run -a ./dev run\n",
+        std::fputs("quarl-counter: no graphical display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                   "start it from a desktop session\n",
                    stderr);
         return EXIT_FAILURE;
     }

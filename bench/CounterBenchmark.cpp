@@ -30,7 +30,8 @@ bool ReadReport(const char* path)
 }
 
 // Calls `use` with every line of the text, without its '\n', as a view into the text.
-template <typename UseLine> void ForEachLine(std::string_view text, UseLine&& use)
+template <typename UseLine>
+void ForEachLine(std::string_view text, UseLine&& use)
 {
     const char* start = text.data();
     const char* const end = start + text.size();

@@ -137,10 +137,10 @@ void PrintStartUpTable(int runs)
                 processor);
     std::printf("(QWidget + QLabel: a bare window showing one word, the least any window with text pays)\n");
     std::printf("%-26s %9s %9s %9s %14s %9s\n", "", "QWidget", "+ QLabel", "TMainForm", "ratio QWidget", "target");
-    std::printf("%-26s %9.1f %9.1f %9.1f %14.2f %9s\n", "first paint event ms", bare.firstPaintMs,
-                label.firstPaintMs, form.firstPaintMs, form.firstPaintMs / bare.firstPaintMs, "<= 1.5");
-    std::printf("%-26s %9.1f %9.1f %9.1f %14.2f %9s\n", "first paint pass done ms", bare.passDoneMs,
-                label.passDoneMs, form.passDoneMs, form.passDoneMs / bare.passDoneMs, "");
+    std::printf("%-26s %9.1f %9.1f %9.1f %14.2f %9s\n", "first paint event ms", bare.firstPaintMs, label.firstPaintMs,
+                form.firstPaintMs, form.firstPaintMs / bare.firstPaintMs, "<= 1.5");
+    std::printf("%-26s %9.1f %9.1f %9.1f %14.2f %9s\n", "first paint pass done ms", bare.passDoneMs, label.passDoneMs,
+                form.passDoneMs, form.passDoneMs / bare.passDoneMs, "");
 }
 
 } // namespace quarl

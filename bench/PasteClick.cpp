@@ -4,7 +4,7 @@
 
 #include "counting/SaboCounter.h"
 #include "ui/Application.h"
-#include "ui/DisplayLines.h"
+#include "ui/EditBoxLines.h"
 #include "ui/Main.h"
 
 #include <QPlainTextEdit>
@@ -66,7 +66,8 @@ void Settle()
     QCoreApplication::processEvents();
 }
 
-template <typename Action> double Milliseconds(Action&& action)
+template <typename Action>
+double Milliseconds(Action&& action)
 {
     const auto start = std::chrono::steady_clock::now();
     std::forward<Action>(action)();
@@ -88,7 +89,8 @@ QString AsOutputText(const std::vector<std::string>& result)
     return text;
 }
 
-template <typename Child> Child& FindChild(const TMainForm& form, const QString& name)
+template <typename Child>
+Child& FindChild(const TMainForm& form, const QString& name)
 {
     auto* child = form.findChild<Child*>(name);
     if (child == nullptr)

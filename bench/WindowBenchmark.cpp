@@ -9,7 +9,7 @@
 
 // window_benchmark paste-click-table REPORT_FILE [RUNS]   the paste and click table for 100 KB, 1 MB and 10 MB
 // window_benchmark start-up-table [RUNS]                  start-up to first paint, main window against a QWidget
-// The modes paste-click REPORT_FILE BYTES and first-paint form|bare are the single runs the tables start.
+// The modes paste-click REPORT_FILE BYTES and first-paint bare|label|form are the single runs the tables start.
 // Run it with QT_QPA_PLATFORM=offscreen, or on a display; bench/window does both tables.
 
 namespace {
@@ -23,7 +23,7 @@ int Usage(const char* program)
 {
     std::fprintf(stderr,
                  "usage: %s paste-click-table REPORT_FILE [RUNS] | start-up-table [RUNS]\n"
-                 "       %s paste-click REPORT_FILE BYTES | first-paint form|bare\n",
+                 "       %s paste-click REPORT_FILE BYTES | first-paint bare|label|form\n",
                  program, program);
     return 2;
 }

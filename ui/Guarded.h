@@ -9,7 +9,8 @@ namespace quarl {
 
 // Wraps a command handler for connect(): an exception that escapes the handler is shown to the user instead of
 // unwinding through Qt's signal code, and the program goes on.
-template <std::invocable Handler> [[nodiscard]] auto Guarded(Handler handler)
+template <std::invocable Handler>
+[[nodiscard]] auto Guarded(Handler handler)
 {
     return [handler = std::move(handler)] {
         try {
@@ -20,7 +21,8 @@ template <std::invocable Handler> [[nodiscard]] auto Guarded(Handler handler)
     };
 }
 
-template <typename Receiver> [[nodiscard]] auto Guarded(Receiver* receiver, void (Receiver::*handler)())
+template <typename Receiver>
+[[nodiscard]] auto Guarded(Receiver* receiver, void (Receiver::*handler)())
 {
     return Guarded([receiver, handler] { (receiver->*handler)(); });
 }

@@ -2,8 +2,7 @@
 
 #include "BevelPanel.h"
 #include "ClickNotifier.h"
-#include "DisplayLines.h"
-#include "EditBoxText.h"
+#include "EditBoxLines.h"
 #include "Guarded.h"
 
 #include "counting/SaboCounter.h"
@@ -19,6 +18,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -267,7 +267,7 @@ void TMainForm::EditPaste()
 void TMainForm::SelectSaboCounter()
 {
     SaboCounter counter;
-    CountDisplayLines(*Input, counter);
+    ForEachDisplayLine(*Input, CanChangeCount, [&counter](std::string_view line) { counter.AddLine(line); });
     Output->clear();
     for (const std::string& line : counter.ResultLines())
         AppendLine(*Output, QString::fromStdString(line));

@@ -22,7 +22,7 @@ class TMainForm : public QMainWindow
 public:
     explicit TMainForm(QWidget* parent = nullptr);
 
-public slots:
+private slots:
     void FileSaveAs();
     void FileExit();
     void EditUndo();

@@ -142,6 +142,27 @@ TEST(SaboCounter, RunsAreIndependentAndRepeatable)
     EXPECT_EQ(CountSaboReports(Lines{}), Expected({}, 0));
 }
 
+// A front end skips the lines CanChangeCount refuses, so each refused line must leave every count at 0.
+TEST(SaboCounter, OnlyLinesWithANameCanChangeACount)
+{
+    const std::pair<std::string_view, bool> cases[] = {
+        {"", false},
+        {"(5)", false},
+        {"eisenmine (5)", false},
+        {"Eisenmin (5)", false},
+        {"Wohngebaude (5)", false},
+        {"Eisenmine", true},
+        {"(5) x Bohrturm", true},
+        {"Gesamt: Forschungszentrum", true},
+    };
+    for (const auto& [line, canChange] : cases) {
+        EXPECT_EQ(CanChangeCount(line), canChange) << line;
+        if (!canChange) {
+            EXPECT_EQ(CountSaboReports(Lines{std::string(line)}), Expected({}, 0)) << line;
+        }
+    }
+}
+
 TEST(SaboCounter, LinesAsViewsAndAsStringsCountAlike)
 {
     const std::vector<std::string_view> views = {"Eisenmine (3)", "Bohrturm"};

@@ -1,8 +1,8 @@
-#include "ui/DisplayLines.h"
-#include "ui/EditBoxText.h"
-#include "ui/Main.h"
+#include "FindControl.h"
 
 #include "counting/SaboCounter.h"
+#include "ui/EditBoxLines.h"
+#include "ui/Main.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
@@ -67,10 +67,35 @@ QString LongText()
 QString RandomReports(unsigned seed)
 {
     static const QString pieces[] = {
-        u"Eisenmine"_s, u"Raumhafen"_s, u"Wohngebäude"_s, u"Wohngeba\u0308ude"_s, u"Kohlenstoffgewinnungsanlage"_s,
-        u"Forschungszentrum"_s, u"Bohr"_s, u"turm"_s, u" "_s, u" "_s, u"  "_s, u"(3)"_s, u"($1A)"_s, u"("_s, u")"_s,
-        u"12:04:55"_s, u"zerstört"_s, u"und"_s, u"\u2028"_s, u"\t"_s, u"\u00A0"_s, u"\u0301"_s, u"破壊"_s,
-        u"\0"_s, u"WWWWWWWWWW"_s, u"iiiiiiiiii"_s, u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"_s, u"\n"_s, u"\n"_s,
+        u"Eisenmine"_s,
+        u"Raumhafen"_s,
+        u"Wohngebäude"_s,
+        u"Wohngeba\u0308ude"_s,
+        u"Kohlenstoffgewinnungsanlage"_s,
+        u"Forschungszentrum"_s,
+        u"Bohr"_s,
+        u"turm"_s,
+        u" "_s,
+        u" "_s,
+        u"  "_s,
+        u"(3)"_s,
+        u"($1A)"_s,
+        u"("_s,
+        u")"_s,
+        u"12:04:55"_s,
+        u"zerstört"_s,
+        u"und"_s,
+        u"\u2028"_s,
+        u"\t"_s,
+        u"\u00A0"_s,
+        u"\u0301"_s,
+        u"破壊"_s,
+        u"\0"_s,
+        u"WWWWWWWWWW"_s,
+        u"iiiiiiiiii"_s,
+        u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"_s,
+        u"\n"_s,
+        u"\n"_s,
     };
     std::mt19937 random(seed);
     QString text;
@@ -87,13 +112,20 @@ std::vector<std::string> CountedAllLines(const QPlainTextEdit& box)
 std::vector<std::string> CountedQuickly(const QPlainTextEdit& box)
 {
     quarl::SaboCounter counter;
-    quarl::CountDisplayLines(box, counter);
+    quarl::ForEachDisplayLine(box, quarl::CanChangeCount, [&counter](std::string_view line) { counter.AddLine(line); });
     return counter.ResultLines();
+}
+
+std::vector<std::string> FilteredLines(const QPlainTextEdit& box, quarl::TextLineFilter wanted)
+{
+    std::vector<std::string> lines;
+    quarl::ForEachDisplayLine(box, wanted, [&lines](std::string_view line) { lines.emplace_back(line); });
+    return lines;
 }
 
 QPlainTextEdit* Input(const quarl::TMainForm& form)
 {
-    return form.findChild<QPlainTextEdit*>(u"Input"_s);
+    return quarl::FindControl<QPlainTextEdit>(form, u"Input"_s);
 }
 
 } // namespace
@@ -190,6 +222,33 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(CountedQuickly(*Input(form)), CountedAllLines(*Input(form)));
+    }
+
+    // Taking narrow lines whole must give exactly the lines the full layout gives, empty lines included.
+    void quickLinesEqualLayingOutEveryLine_data() { quickCountEqualsCountingEveryLine_data(); }
+
+    void quickLinesEqualLayingOutEveryLine()
+    {
+        QFETCH(QString, text);
+        quarl::TMainForm form;
+        Input(form)->setPlainText(text);
+        const auto all = [](std::string_view) { return true; };
+        QCOMPARE(FilteredLines(*Input(form), all), quarl::DisplayLines(*Input(form)));
+    }
+
+    void filterSeesWholeTextLines()
+    {
+        quarl::TMainForm form;
+        const QString wide = u"Bohrturm "_s + QString(u"trümmer "_s).repeated(60) + u"(4)"_s;
+        Input(form)->setPlainText(u"Raumhafen (1)\n\n"_s + wide + u"\nkein Gebäude\n"_s);
+        const auto startsWithCapital = [](std::string_view line) {
+            return !line.empty() && line[0] >= 'A' && line[0] <= 'Z';
+        };
+        std::vector<std::string> expected = quarl::DisplayLines(*Input(form));
+        QVERIFY(expected.size() > 4);
+        expected.erase(expected.begin() + 1);
+        expected.pop_back();
+        QCOMPARE(FilteredLines(*Input(form), startsWithCapital), expected);
     }
 
     void appendLine_data()

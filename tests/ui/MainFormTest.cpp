@@ -1,3 +1,4 @@
+#include "FormTest.h"
 #include "MessageBoxCatcher.h"
 
 #include "counting/Building.h"
@@ -69,26 +70,12 @@ constexpr char NoSeat[] = "No seat: on Wayland focus and clipboard need one, and
 
 } // namespace
 
-class MainFormTest : public QObject
+class MainFormTest : public quarl::FormTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<quarl::TMainForm> form_;
     bool hasSeat_ = true;
-
-    template <typename Control>
-    Control* control(const QString& name) const
-    {
-        auto* found = form_->findChild<Control*>(name);
-        if (found == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-
-    QPlainTextEdit* input() const { return control<QPlainTextEdit>(u"Input"_s); }
-    QPlainTextEdit* output() const { return control<QPlainTextEdit>(u"Output"_s); }
-    QPushButton* sabo() const { return control<QPushButton>(u"Sabo"_s); }
 
     // Metrics of the substituted font scale the layout; these are the sizes for a text height of 13 pixels.
     QRect scaled(const QRect& rect) const
@@ -254,7 +241,7 @@ private slots:
                                               u"Solarpark und Eisenmine (3)\r\n"
                                               u"Raumhafen\r\n"_s);
         input()->selectAll();
-        form_->EditPaste();
+        control<QAction>(u"EditPasteItem"_s)->trigger();
         QTest::mouseClick(sabo(), Qt::LeftButton);
         const QStringList expected =
             ResultLines({{u"Raumhafen"_s, 3}, {u"Wohngebäude"_s, 5}, {u"Solarpark"_s, 3}, {u"Eisenmine"_s, 3}});

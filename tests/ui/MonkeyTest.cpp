@@ -3,6 +3,7 @@
 
 #include "ui/Main.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -290,7 +291,7 @@ private:
             const QString text = RandomText(dice, 40);
             QGuiApplication::clipboard()->setText(text);
             if (dice.below(2) == 0)
-                form_->EditPaste();
+                control<QAction>(u"EditPasteItem"_s)->trigger();
             else
                 QTest::keyClick(input_, Qt::Key_V, Qt::ControlModifier);
             return u"paste \"%1\""_s.arg(text);
@@ -321,8 +322,8 @@ private:
         QVERIFY2(!input_->isReadOnly() && output_->isReadOnly(), qPrintable(step));
         const QString shown = output_->toPlainText();
         if (shown != InitialOutput) {
-            const quarl::ResultText result = quarl::ReadResultText(shown);
-            QVERIFY2(result.error.isEmpty(), qPrintable(step + u": "_s + result.error));
+            const quarl::ResultCounts result = quarl::ReadResultText(shown);
+            QVERIFY2(result.error.empty(), qPrintable(step + u": "_s + QString::fromStdString(result.error)));
         }
     }
 
@@ -402,8 +403,8 @@ private slots:
         // After all that, a report is still counted.
         input_->setPlainText(u"Raumhafen (2)\nBohrturm (3)\n"_s);
         click(sabo_, sabo_->rect().center());
-        const quarl::ResultText result = quarl::ReadResultText(output_->toPlainText());
-        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        const quarl::ResultCounts result = quarl::ReadResultText(output_->toPlainText());
+        QVERIFY2(result.error.empty(), result.error.c_str());
         QCOMPARE(result.total, 2 * 3 + 3 * 1);
     }
 };

@@ -1,8 +1,10 @@
-#include "FindControl.h"
+#include "FormTest.h"
 #include "ResultText.h"
+#include "Wrapping.h"
 
 #include "ui/Main.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -61,32 +63,15 @@ QString WithChar(const QString& text, char16_t placeholder, QChar replacement)
     return result.replace(QChar(placeholder), replacement);
 }
 
-std::int32_t Wrapped(std::int64_t value)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Paste)
 
-class RobustnessTest : public QObject
+class RobustnessTest : public quarl::FormTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<quarl::TMainForm> form_;
-
-    template <typename Control>
-    Control* control(const QString& name) const
-    {
-        return quarl::FindControl<Control>(*form_, name);
-    }
-
-    QPlainTextEdit* input() const { return control<QPlainTextEdit>(u"Input"_s); }
-    QPlainTextEdit* output() const { return control<QPlainTextEdit>(u"Output"_s); }
-    QPushButton* sabo() const { return control<QPushButton>(u"Sabo"_s); }
-
     void paste(const QString& text, Paste how)
     {
         if (how == Paste::SetPlainText) {
@@ -101,15 +86,15 @@ private:
             QGuiApplication::clipboard()->setMimeData(data);
         }
         input()->selectAll();
-        form_->EditPaste();
+        control<QAction>(u"EditPasteItem"_s)->trigger();
     }
 
     // Clicks Sabo and compares the shown counts with the expected ones (every other building 0).
     void countsAre(const Counts& expected)
     {
         QTest::mouseClick(sabo(), Qt::LeftButton);
-        const quarl::ResultText result = quarl::ReadResultText(output()->toPlainText());
-        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        const quarl::ResultCounts result = quarl::ReadResultText(output()->toPlainText());
+        QVERIFY2(result.error.empty(), result.error.c_str());
         QStringList shown;
         QStringList wanted;
         for (std::size_t index = 0; index < quarl::BuildingTypeCount; ++index) {
@@ -229,7 +214,7 @@ private slots:
         QTest::keyClick(input(), Qt::Key_Return);
         QTest::keyClicks(input(), u"Bohrturm (1)"_s);
         QCOMPARE(input()->document()->lastBlock().text(), u"Bohrturm (1)"_s);
-        counts[u"Bohrturm"_s] = Wrapped(std::int64_t{counts.value(u"Bohrturm"_s)} + 1);
+        counts[u"Bohrturm"_s] = quarl::Wrapped(std::int64_t{counts.value(u"Bohrturm"_s)} + 1);
         countsAre(counts);
     }
 };

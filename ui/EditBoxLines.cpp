@@ -1,16 +1,19 @@
-#include "DisplayLines.h"
-
-#include "counting/SaboCounter.h"
+#include "EditBoxLines.h"
 
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
+#include <QString>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <limits>
+
+using namespace Qt::StringLiterals;
 
 namespace quarl {
 namespace {
@@ -46,12 +49,32 @@ struct BlockLayout
     qreal width = 0;
 };
 
-// Calls take(line) with each display line of one text line, without its line separator.
+// Text without characters from U+0300 on (combining marks and beyond) is in NFC already; checking that first
+// spares the copy that normalising needs. The result is cut to maxLength UTF-16 units, never inside a pair.
+QByteArray NfcUtf8(QStringView text, qsizetype maxLength = std::numeric_limits<qsizetype>::max())
+{
+    const auto cut = [maxLength](QStringView nfc) {
+        if (nfc.size() <= maxLength)
+            return nfc;
+        return nfc.first(nfc.at(maxLength - 1).isHighSurrogate() ? maxLength - 1 : maxLength);
+    };
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x300; }))
+        return cut(text).toUtf8();
+    const QString nfc = text.toString().normalized(QString::NormalizationForm_C);
+    return cut(nfc).toUtf8();
+}
+
+std::string_view View(const QByteArray& utf8)
+{
+    return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
+}
+
+// Calls take(line) with each display line of one text line, without its line separator, as UTF-8 in NFC.
 template <typename Take>
 void LayOutBlock(const QString& text, const BlockLayout& how, Take take)
 {
     if (text.isEmpty()) {
-        take(QStringView());
+        take(std::string_view());
         return;
     }
     QTextLayout layout(text, how.font);
@@ -65,24 +88,8 @@ void LayOutBlock(const QString& text, const BlockLayout& how, Take take)
         QStringView shown = QStringView(text).mid(line.textStart(), line.textLength());
         if (shown.endsWith(QChar::LineSeparator))
             shown.chop(1);
-        take(shown);
+        take(View(NfcUtf8(shown, MaxLineLength)));
     }
-}
-
-std::string ForCounter(QStringView line)
-{
-    QString text = line.toString().normalized(QString::NormalizationForm_C);
-    if (text.size() > MaxLineLength)
-        text.truncate(text.at(MaxLineLength - 1).isHighSurrogate() ? MaxLineLength - 1 : MaxLineLength);
-    return text.toStdString();
-}
-
-// Text without characters from U+0300 on (combining marks and beyond) is in NFC already; checking that first
-// spares the copy that normalising needs.
-QByteArray NormalizedUtf8(QStringView text)
-{
-    const bool mayCompose = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x300; });
-    return mayCompose ? text.toString().normalized(QString::NormalizationForm_C).toUtf8() : text.toUtf8();
 }
 
 // Decides cheaply whether a text line is certainly narrower than the box, so that it is one display line. Only
@@ -121,6 +128,41 @@ private:
     std::array<qreal, 256> advance_{};
 };
 
+// Passes display lines on, holding empty ones back until a line follows, so that a final empty line is dropped.
+class DropFinalEmptyLine
+{
+public:
+    explicit DropFinalEmptyLine(const std::function<void(std::string_view)>& take) : take_(take) {}
+
+    void operator()(std::string_view line)
+    {
+        if (line.empty()) {
+            ++heldBack_;
+            return;
+        }
+        for (; heldBack_ > 0; --heldBack_)
+            take_(std::string_view());
+        take_(line);
+    }
+
+    void Finish()
+    {
+        for (; heldBack_ > 1; --heldBack_)
+            take_(std::string_view());
+    }
+
+private:
+    const std::function<void(std::string_view)>& take_;
+    std::size_t heldBack_ = 0;
+};
+
+bool EndsWithLineBreak(const QTextDocument& document)
+{
+    // The last character of a document is its closing paragraph separator; the one before it is the text's last.
+    const QChar last = document.characterAt(document.characterCount() - 2);
+    return last == QChar::ParagraphSeparator || last == QChar::LineSeparator;
+}
+
 } // namespace
 
 std::vector<std::string> DisplayLines(const QPlainTextEdit& box)
@@ -128,29 +170,51 @@ std::vector<std::string> DisplayLines(const QPlainTextEdit& box)
     const BlockLayout how(box);
     std::vector<std::string> lines;
     for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
-        LayOutBlock(block.text(), how, [&lines](QStringView line) { lines.push_back(ForCounter(line)); });
+        LayOutBlock(block.text(), how, [&lines](std::string_view line) { lines.emplace_back(line); });
     if (!lines.empty() && lines.back().empty())
         lines.pop_back();
     return lines;
 }
 
-void CountDisplayLines(const QPlainTextEdit& box, SaboCounter& counter)
+void ForEachDisplayLine(const QPlainTextEdit& box, TextLineFilter wanted,
+                        const std::function<void(std::string_view line)>& take)
 {
     const BlockLayout how(box);
     const WidthBound bound(how);
+    DropFinalEmptyLine give(take);
     // One copy of the whole text is far quicker than asking every block for its own.
     const QString text = box.document()->toRawText();
     for (const QStringView block : QStringView(text).tokenize(QChar(QChar::ParagraphSeparator))) {
-        // Every display line is a piece of its text line, so a text line without a name has no display line with one.
-        const QByteArray utf8 = NormalizedUtf8(block);
-        const std::string_view whole(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-        if (!CanChangeCount(whole))
+        // The filter sees the whole text line: every display line is a piece of it.
+        const QByteArray whole = NfcUtf8(block);
+        if (!wanted(View(whole)))
             continue;
         if (bound.FitsOnOneLine(block))
-            counter.AddLine(whole);
+            give(View(whole));
         else
-            LayOutBlock(block.toString(), how, [&counter](QStringView line) { counter.AddLine(ForCounter(line)); });
+            LayOutBlock(block.toString(), how, [&give](std::string_view line) { give(line); });
     }
+    give.Finish();
+}
+
+void AppendLine(QPlainTextEdit& box, const QString& line)
+{
+    QTextDocument& document = *box.document();
+    const bool atLineStart = document.isEmpty() || EndsWithLineBreak(document);
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+
+    // Switching undo off also forgets the earlier steps, as replacing text without undo does in a plain edit box.
+    const bool undoEnabled = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
+    cursor.insertText(atLineStart ? line + u'\n' : u'\n' + line);
+    document.setUndoRedoEnabled(undoEnabled);
+    box.setTextCursor(cursor);
+}
+
+QString WithCrLf(QString text)
+{
+    return text.replace(QChar::ParagraphSeparator, "\r\n"_L1);
 }
 
 } // namespace quarl
