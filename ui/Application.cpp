@@ -1,11 +1,16 @@
 #include "Application.h"
 
 #include "ErrorDisplay.h"
+#include "QtTranslation.h"
+
+#include <QLibraryInfo>
 
 namespace quarl {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
-{}
+{
+    InstallGermanQtTexts(*this, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {

@@ -3,7 +3,9 @@
 #include "BevelPanel.h"
 #include "ClickNotifier.h"
 #include "EditBoxLines.h"
+#include "FixedSizeHint.h"
 #include "Guarded.h"
+#include "PlainTextBox.h"
 
 #include "counting/SaboCounter.h"
 
@@ -16,6 +18,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <string_view>
@@ -28,15 +32,26 @@ namespace {
 
 // The layout below is drawn for a window font of this text height.
 constexpr int DesignTextHeight = 13;
+// Where the window's outer corner goes on the screen.
+constexpr QPoint WindowCorner(196, 141);
+// The labels' font: 10 points, which is 13 pixels at 96 dots per inch.
+constexpr int LabelPixelSize = 13;
 
 const QString InputHint = u"Berichte hier einfügen. Idealerweise mit allen \n"
                           u"Zeiten, auch von der ersten Mitteilung.\n"
                           u"\n"
                           u"Derzeit funktioniert nur der Sabo-counter.\n"_s;
 
+// Of the sans serif fonts that Debian packages, Cantarell comes closest to "MS Sans Serif" at 96 dots per inch:
+// text 13 pixels high at 8 points and 16 at 10 points, letters about 6 pixels wide, and narrow enough that the
+// hint's first line fits the input box. Where it is missing, the platform's own sans serif takes its place.
+void UseStandInFont()
+{
+    QFont::insertSubstitution(u"MS Sans Serif"_s, u"Cantarell"_s);
+}
+
 QFont SansSerifFont(int points)
 {
-    // Where this face is missing the platform substitutes its own sans serif.
     QFont font(u"MS Sans Serif"_s, points);
     font.setStyleHint(QFont::SansSerif);
     return font;
@@ -58,6 +73,8 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& tex
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setEnabled(enabled);
+    // Return and Enter press a focused button, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -124,9 +141,30 @@ void TMainForm::setUpWindow()
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
+    UseStandInFont();
     setFont(SansSerifFont(8));
     textHeight_ = fontMetrics().height();
-    move(196, 141);
+    // Task bars and iconified windows show the icon text: the program's name, not the caption.
+    setWindowIconText(u"QUARL-Counter"_s);
+    move(WindowCorner);
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    // Only now is the window's size final: placing the frame sooner would be undone when the size is set.
+    if (!event->spontaneous())
+        placeFrame();
+    QMainWindow::showEvent(event);
+}
+
+void TMainForm::placeFrame()
+{
+    // The outer corner, frame included, goes to WindowCorner where the platform allows it. The native window takes
+    // the widget's size first, so that showing it does not set its geometry again, which would place the client
+    // area's corner there instead.
+    windowHandle()->resize(size());
+    windowHandle()->setFramePosition(WindowCorner);
+    RemoveResizeFunction(*windowHandle());
 }
 
 void TMainForm::createControls()
@@ -135,9 +173,10 @@ void TMainForm::createControls()
     client->setFixedSize(scaled(633), scaled(385));
     setCentralWidget(client);
 
+    // The labels' font follows the window font's text height, like the layout; it is not scaled for the dots per
+    // inch a second time.
     QFont labelFont = SansSerifFont(10);
-    if (textHeight_ != DesignTextHeight)
-        labelFont.setPixelSize(scaled(QFontInfo(labelFont).pixelSize()));
+    labelFont.setPixelSize(scaled(LabelPixelSize));
     Label1 = new QLabel(u"Berichte"_s, client);
     Label2 = new QLabel(u"Ergebnis"_s, client);
     for (const auto& [label, name] : {std::pair{Label1, u"Label1"_s}, std::pair{Label2, u"Label2"_s}}) {
@@ -148,12 +187,12 @@ void TMainForm::createControls()
     PlaceLabel(Label1, QRect(scaled(16), 0, scaled(49), scaled(16)));
     PlaceLabel(Label2, QRect(scaled(376), 0, scaled(54), scaled(16)));
 
-    Input = new QPlainTextEdit(client);
+    Input = new PlainTextBox(client);
     SetUpEditBox(Input, u"Input"_s);
     Input->setGeometry(scaled(8), scaled(16), scaled(257), scaled(361));
     Input->setPlainText(InputHint);
 
-    Output = new QPlainTextEdit(client);
+    Output = new PlainTextBox(client);
     SetUpEditBox(Output, u"Output"_s);
     Output->setGeometry(scaled(368), scaled(16), scaled(257), scaled(361));
     Output->setReadOnly(true);
@@ -204,6 +243,10 @@ void TMainForm::createMenus()
     EditCopyResult = AddItem(editMenu, u"EditCopyResult"_s, u"Ergebnis &Kopieren"_s);
 
     AddMenu(MainMenu, u"HelpMenu"_s, u"&Informationen"_s);
+
+    // With every menu disabled the bar itself is disabled too: otherwise Alt and Alt+letter move the keyboard focus
+    // into a bar that has nothing to open, and typing is lost until a click.
+    MainMenu->setEnabled(false);
 }
 
 void TMainForm::orderTabs()

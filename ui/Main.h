@@ -22,6 +22,9 @@ class TMainForm : public QMainWindow
 public:
     explicit TMainForm(QWidget* parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void FileSaveAs();
     void FileExit();
@@ -37,6 +40,7 @@ private:
     Q_DISABLE_COPY_MOVE(TMainForm)
 
     void setUpWindow();
+    void placeFrame();
     void createControls();
     void describeForScreenReaders();
     void createMenus();

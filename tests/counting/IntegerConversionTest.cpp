@@ -73,6 +73,7 @@ const Conversion HexadecimalCases[] = {
     {"$", Fails},          {"x", Fails},
     {"0x", Fails},         {"0X", Fails},
     {"-$1A", Fails},       {"+$1A", Fails},
+    {"+0x1A", Fails},      {"-0x1A", Fails},
     {"$-1", Fails},        {"$1G", Fails},
     {"$1A ", Fails},       {"$ 1", Fails},
     {"00x1", Fails},       {"0xx1", Fails},

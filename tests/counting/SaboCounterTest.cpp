@@ -97,6 +97,8 @@ const SingleLine ReportLineCases[] = {
     {"x) Eisenmine (3", {{"Eisenmine", 1}}, 1},
     {"Bohrturm 4)", {{"Bohrturm", 1}}, 1},
     {"3) Eisenmine", {{"Eisenmine", 3}}, 3},
+    {"1) Eisenmine (3)", {{"Eisenmine", 1}}, 1},
+    {"Eisenmine (+0x1A)", {{"Eisenmine", 1}}, 1},
     {"Eisenmine (0)", {}, 0},
     {"Eisenmine (", {{"Eisenmine", 1}}, 1},
     {"Bohrturm (4) (7)", {{"Bohrturm", 4}}, 4},

@@ -5,17 +5,22 @@
 #include "ui/ClickNotifier.h"
 #include "ui/Guarded.h"
 #include "ui/Main.h"
+#include "ui/QtTranslation.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QInputDevice>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <QWindow>
 
@@ -68,6 +73,24 @@ bool HasSeat()
 
 constexpr char NoSeat[] = "No seat: on Wayland focus and clipboard need one, and headless Weston has none";
 
+// The display lines of a shown edit box, without the empty one after the final line break.
+int DisplayLineCount(const QPlainTextEdit& box)
+{
+    int count = 0;
+    for (QTextBlock block = box.document()->firstBlock(); block.isValid(); block = block.next())
+        count += block.layout()->lineCount();
+    return count - 1;
+}
+
+// The expected sizes are those of the stand-in font Cantarell, which ./dev installs. One run hides it on purpose
+// (QUARL_FALLBACK_FONT set) to check that the window still works with the fallback font.
+#define SKIP_WITHOUT_STAND_IN_FONT()                                                                                   \
+    if (QFontInfo(form_->font()).family() != u"Cantarell"_s) {                                                         \
+        if (!qEnvironmentVariableIsSet("QUARL_FALLBACK_FONT"))                                                         \
+            QFAIL("Cantarell (package fonts-cantarell) is not installed");                                             \
+        QSKIP("the sizes are those of Cantarell");                                                                     \
+    }
+
 } // namespace
 
 class MainFormTest : public quarl::FormTest
@@ -77,12 +100,21 @@ class MainFormTest : public quarl::FormTest
 private:
     bool hasSeat_ = true;
 
-    // Metrics of the substituted font scale the layout; these are the sizes for a text height of 13 pixels.
-    QRect scaled(const QRect& rect) const
+    // The tables hold sizes for 96, 120 and 144 logical dots per inch; the test runs at each of them.
+    template <typename Size>
+    Size atDpi(const Size& at96, const Size& at120, const Size& at144) const
     {
-        const int height = form_->fontMetrics().height();
-        const auto scale = [height](int pixels) { return (pixels * height + 6) / 13; };
-        return {scale(rect.x()), scale(rect.y()), scale(rect.width()), scale(rect.height())};
+        const int dpi = form_->logicalDpiY();
+        if (dpi != 96 && dpi != 120 && dpi != 144)
+            qFatal("no expected sizes for %d dots per inch", dpi);
+        return dpi == 120 ? at120 : dpi == 144 ? at144 : at96;
+    }
+
+    void showAndActivate()
+    {
+        form_->show();
+        if (!QTest::qWaitForWindowActive(form_.get()))
+            qFatal("the window did not become active");
     }
 
 private slots:
@@ -97,16 +129,25 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Label1") << u"Label1"_s << u"Berichte"_s << true << QRect(16, 0, 49, 16);
-        QTest::newRow("Label2") << u"Label2"_s << u"Ergebnis"_s << true << QRect(376, 0, 54, 16);
-        QTest::newRow("Input") << u"Input"_s << InputHint << true << QRect(8, 16, 257, 361);
+        QTest::addColumn<QRect>("at96");
+        QTest::addColumn<QRect>("at120");
+        QTest::addColumn<QRect>("at144");
+        QTest::newRow("Label1") << u"Label1"_s << u"Berichte"_s << true << QRect(16, 0, 49, 16) << QRect(20, 0, 60, 20)
+                                << QRect(23, 0, 72, 23);
+        QTest::newRow("Label2") << u"Label2"_s << u"Ergebnis"_s << true << QRect(376, 0, 54, 16)
+                                << QRect(463, 0, 66, 20) << QRect(550, 0, 79, 23);
+        QTest::newRow("Input") << u"Input"_s << InputHint << true << QRect(8, 16, 257, 361) << QRect(10, 20, 316, 444)
+                               << QRect(12, 23, 376, 528);
         QTest::newRow("Output") << u"Output"_s << u"Das Ergebnis erscheint hier.\n"_s << true
-                                << QRect(368, 16, 257, 361);
-        QTest::newRow("Panel1") << u"Panel1"_s << QString() << true << QRect(272, 16, 89, 361);
-        QTest::newRow("Sabo") << u"Sabo"_s << u"Sabo"_s << true << QRect(8, 32, 75, 25);
-        QTest::newRow("Pluen") << u"Pluen"_s << u"Plünder"_s << false << QRect(8, 64, 75, 25);
-        QTest::newRow("Fleet") << u"Fleet"_s << u"Flotten"_s << false << QRect(8, 96, 75, 25);
+                                << QRect(368, 16, 257, 361) << QRect(453, 20, 316, 444) << QRect(538, 23, 376, 528);
+        QTest::newRow("Panel1") << u"Panel1"_s << QString() << true << QRect(272, 16, 89, 361)
+                                << QRect(335, 20, 110, 444) << QRect(398, 23, 130, 528);
+        QTest::newRow("Sabo") << u"Sabo"_s << u"Sabo"_s << true << QRect(8, 32, 75, 25) << QRect(10, 39, 92, 31)
+                              << QRect(12, 47, 110, 37);
+        QTest::newRow("Pluen") << u"Pluen"_s << u"Plünder"_s << false << QRect(8, 64, 75, 25) << QRect(10, 79, 92, 31)
+                               << QRect(12, 94, 110, 37);
+        QTest::newRow("Fleet") << u"Fleet"_s << u"Flotten"_s << false << QRect(8, 96, 75, 25) << QRect(10, 118, 92, 31)
+                               << QRect(12, 140, 110, 37);
     }
 
     void controls()
@@ -114,13 +155,16 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(bool, enabled);
-        QFETCH(QRect, geometry);
+        QFETCH(QRect, at96);
+        QFETCH(QRect, at120);
+        QFETCH(QRect, at144);
 
         const auto* widget = control<QWidget>(name);
         const char* textProperty = qobject_cast<const QPlainTextEdit*>(widget) != nullptr ? "plainText" : "text";
         QCOMPARE(widget->property(textProperty).toString(), text);
         QCOMPARE(widget->isEnabled(), enabled);
-        const QRect expected = scaled(geometry);
+        SKIP_WITHOUT_STAND_IN_FONT();
+        const QRect expected = atDpi(at96, at120, at144);
         QCOMPARE(widget->pos(), expected.topLeft());
         QCOMPARE(widget->height(), expected.height());
         // Labels grow to the right where the substituted font is wider than the original.
@@ -181,7 +225,7 @@ private slots:
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
         QCOMPARE(form_->windowHandle()->title(), u"QUARL-Counter Alpha 0.2"_s);
-        QCOMPARE(form_->centralWidget()->size(), scaled(QRect(0, 0, 633, 385)).size());
+        QCOMPARE(form_->windowIconText(), u"QUARL-Counter"_s);
         QCOMPARE(form_->minimumSize(), form_->maximumSize());
         QCOMPARE(form_->size(), form_->minimumSize());
         const Qt::WindowFlags flags = form_->windowFlags();
@@ -207,6 +251,131 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
         QCOMPARE(QApplication::focusWidget(), input());
         QVERIFY(!input()->textCursor().hasSelection());
+    }
+
+    void fontsFollowTheWindowFontOnce()
+    {
+        SKIP_WITHOUT_STAND_IN_FONT();
+        QCOMPARE(form_->fontMetrics().height(), atDpi(13, 16, 19));
+        // A label font scaled for the dots per inch twice came out 21 and 29 pixels here, clipped by the label.
+        QCOMPARE(QFontInfo(control<QLabel>(u"Label1"_s)->font()).pixelSize(), atDpi(13, 16, 19));
+        QCOMPARE(form_->centralWidget()->size(), atDpi(QSize(633, 385), QSize(779, 474), QSize(925, 563)));
+    }
+
+    void hintShowsInFourLines()
+    {
+        SKIP_WITHOUT_STAND_IN_FONT();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QCOMPARE(DisplayLineCount(*input()), 4);
+    }
+
+    void textIsNeverClipped_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"Label1", "Label2", "Sabo", "Pluen", "Fleet"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void textIsNeverClipped()
+    {
+        QFETCH(QString, name);
+        const auto* widget = control<QWidget>(name);
+        const QString text = widget->property("text").toString().remove(u'&');
+        const QSize textSize = widget->fontMetrics().size(Qt::TextSingleLine, text);
+        QVERIFY2(textSize.width() <= widget->width() && textSize.height() <= widget->height(),
+                 qPrintable(u"%1 x %2 text in %3 x %4"_s.arg(textSize.width())
+                                .arg(textSize.height())
+                                .arg(widget->width())
+                                .arg(widget->height())));
+    }
+
+    void altKeysLeaveTheKeyboardWithInput_data()
+    {
+        // Keys pressed one after the other; "Alt" alone is pressed and released.
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("menu letter twice") << u"Alt+O Alt+O"_s;
+        QTest::newRow("two menu letters") << u"Alt+E Alt+I"_s;
+        QTest::newRow("Alt, then a menu letter") << u"Alt Alt+O"_s;
+        QTest::newRow("Alt, Escape, Alt") << u"Alt Esc Alt"_s;
+        QTest::newRow("letter of no menu") << u"Alt+X Alt+X Esc"_s;
+    }
+
+    void altKeysLeaveTheKeyboardWithInput()
+    {
+        QFETCH(QString, keys);
+        if (!hasSeat_)
+            QSKIP(NoSeat);
+        showAndActivate();
+        for (const QString& key : keys.split(u' ')) {
+            const QKeyCombination combination =
+                key == u"Alt"_s ? QKeyCombination(Qt::AltModifier, Qt::Key_Alt) : QKeySequence(key)[0];
+            QTest::keyClick(form_->windowHandle(), combination.key(), combination.keyboardModifiers());
+        }
+        QTest::keyClicks(QApplication::focusWidget(), u"Bohrturm"_s);
+        QCOMPARE(QApplication::focusWidget(), input());
+        QCOMPARE(input()->toPlainText(), u"Bohrturm"_s + InputHint);
+    }
+
+    void keyOnFocusedButtonClicksIt_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter") << Qt::Key_Enter;
+        QTest::newRow("Space") << Qt::Key_Space;
+    }
+
+    void keyOnFocusedButtonClicksIt()
+    {
+        QFETCH(Qt::Key, key);
+        if (!hasSeat_)
+            QSKIP(NoSeat);
+        showAndActivate();
+        sabo()->setFocus();
+        QSignalSpy clicks(sabo(), &QPushButton::clicked);
+        QTest::keyClick(form_->windowHandle(), key);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(output()->toPlainText(), Terminated(ResultLines(), u"\n"_s));
+    }
+
+    void copyGivesPlainTextOnly_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Input") << u"Input"_s;
+        QTest::newRow("Output") << u"Output"_s;
+    }
+
+    void copyGivesPlainTextOnly()
+    {
+        QFETCH(QString, name);
+        if (!hasSeat_)
+            QSKIP(NoSeat);
+        auto* box = control<QPlainTextEdit>(name);
+        box->selectAll();
+        box->copy();
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(copied->formats(), QStringList{u"text/plain"_s});
+        QCOMPARE(copied->text(), box->toPlainText());
+    }
+
+    void qtTextsAreGerman_data()
+    {
+        // The row without the translation comes first: a translation, once installed, stays for the program's run.
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("undo");
+        QTest::newRow("translation missing") << false << u"&Undo"_s;
+        QTest::newRow("translation installed") << true << u"&Rückgängig"_s;
+    }
+
+    void qtTextsAreGerman()
+    {
+        QFETCH(bool, installed);
+        QFETCH(QString, undo);
+        const QTemporaryDir empty;
+        const QString directory = installed ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : empty.path();
+        QCOMPARE(quarl::InstallGermanQtTexts(*qApp, directory), installed);
+        const std::unique_ptr<QMenu> menu(input()->createStandardContextMenu());
+        QVERIFY(menu->actions().value(0)->text().startsWith(undo));
     }
 
     void tabVisitsTheEnabledControlsInOrder()
@@ -342,5 +511,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainFormTest)
+// Unlike QTEST_MAIN, fonts follow the screen's dots per inch here: the layout tables are run at 96, 120 and 144.
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    MainFormTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "MainFormTest.moc"

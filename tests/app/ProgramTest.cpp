@@ -1,0 +1,48 @@
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Runs the built program on the offscreen platform, with StartUpProbe loaded into it to close what it shows.
+class ProgramTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void run_data()
+    {
+        QTest::addColumn<bool>("failStart");
+        QTest::addColumn<QString>("seen");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("window closed") << false << u"window: QUARL-Counter Alpha 0.2 | application: QUARL-Counter"_s
+                                       << 0;
+        QTest::newRow("error escaping start-up") << true << u"message box: QUARL-Counter | Start abgebrochen."_s << 1;
+    }
+
+    void run()
+    {
+        QFETCH(bool, failStart);
+        QFETCH(QString, seen);
+        QFETCH(int, exitCode);
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"LD_PRELOAD"_s, QStringLiteral(QUARL_PROBE));
+        // Under AddressSanitizer its runtime would insist on coming before the probe.
+        environment.insert(u"ASAN_OPTIONS"_s, environment.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
+        if (failStart)
+            environment.insert(u"QUARL_PROBE_FAIL"_s, u"1"_s);
+
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(QUARL_PROGRAM), {});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).trimmed(), seen);
+        QCOMPARE(program.exitCode(), exitCode);
+    }
+};
+
+QTEST_GUILESS_MAIN(ProgramTest)
+#include "ProgramTest.moc"
