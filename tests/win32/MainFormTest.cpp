@@ -1,3 +1,4 @@
+#include "Clipboard.h"
 #include "FormControls.h"
 
 #include "counting/SaboCounter.h"
@@ -17,19 +18,6 @@ std::wstring Joined(const std::vector<std::string>& lines)
     std::wstring text;
     for (const std::string& line : lines)
         text += Utf16(line) + L"\r\n";
-    return text;
-}
-
-std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
     return text;
 }
 
@@ -205,13 +193,7 @@ class PasteTest : public FormTest, public testing::WithParamInterface<std::wstri
 TEST_P(PasteTest, AnyPasteLeavesAWorkingWindow)
 {
     const std::wstring& pasted = GetParam();
-    ASSERT_TRUE(OpenClipboard(Form()));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
-    std::copy_n(pasted.c_str(), pasted.size() + 1, static_cast<wchar_t*>(GlobalLock(data)));
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
+    ASSERT_TRUE(SetClipboardText(Form(), pasted));
 
     SetWindowTextW(Input, L"");
     form_->EditPaste();
