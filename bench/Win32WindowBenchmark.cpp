@@ -43,7 +43,7 @@ double Milliseconds(Step step)
 
 int main(int argc, char* argv[])
 {
-    std::printf("%10s %12s %10s %10s\n", "MB", "lines", "paste ms", "Sabo ms");
+    std::printf("%10s %12s %10s %10s\n", "M chars", "lines", "paste ms", "Sabo ms");
     for (int index = 1; index < argc; ++index) {
         const std::wstring text = ReportText(argv[index]);
         const quarl::TaskbarOwner owner;
