@@ -248,7 +248,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM first, LPARAM second)
     case WM_SYSCOMMAND:
         // The task-bar entry belongs to the owner, so minimising goes through it.
         if ((first & 0xFFF0) == SC_MINIMIZE && GetWindow(window, GW_OWNER)) {
-            ShowWindow(GetWindow(window, GW_OWNER), SW_MINIMIZE);
+            SendMessageW(GetWindow(window, GW_OWNER), WM_SYSCOMMAND, SC_MINIMIZE, second);
             return 0;
         }
         break;

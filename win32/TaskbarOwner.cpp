@@ -10,28 +10,50 @@ namespace {
 
 constexpr wchar_t ClassName[] = L"QuarlTaskbarOwner";
 
-// The main window, or the message box or dialog it shows at the moment.
-HWND ActiveOwned(HWND owner)
+constexpr wchar_t HiddenMark[] = L"QuarlHiddenWithOwner";
+
+// Calls act(window) for each window the owner owns: the main window.
+template <typename Act>
+void ForEachOwned(HWND owner, Act act)
 {
-    HWND popup = GetLastActivePopup(owner);
-    return popup != owner ? popup : nullptr;
+    struct Search
+    {
+        HWND owner;
+        Act& act;
+    } search{owner, act};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            auto& wanted = *reinterpret_cast<Search*>(found);
+            if (GetWindow(window, GW_OWNER) == wanted.owner)
+                wanted.act(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
 }
 
+// Minimising hides the owned windows, restoring shows them again: not every system does that by itself for
+// owned windows that are not pop-ups.
 LRESULT SystemCommand(HWND owner, WPARAM command, LPARAM position)
 {
     switch (command & 0xFFF0) {
     case SC_MINIMIZE:
-        // Minimising the owner hides the windows it owns.
+        ForEachOwned(owner, [](HWND owned) {
+            if (IsWindowVisible(owned) && SetPropW(owned, HiddenMark, owned))
+                ShowWindow(owned, SW_HIDE);
+        });
         ShowWindow(owner, SW_MINIMIZE);
         return 0;
     case SC_RESTORE:
         ShowWindow(owner, SW_RESTORE);
-        if (HWND owned = ActiveOwned(owner))
+        ForEachOwned(owner, [](HWND owned) {
+            if (RemovePropW(owned, HiddenMark))
+                ShowWindow(owned, SW_SHOW);
             SetForegroundWindow(owned);
+        });
         return 0;
     case SC_CLOSE:
-        if (HWND owned = ActiveOwned(owner))
-            PostMessageW(owned, WM_CLOSE, 0, 0);
+        ForEachOwned(owner, [](HWND owned) { PostMessageW(owned, WM_CLOSE, 0, 0); });
         return 0;
     default:
         return DefWindowProcW(owner, WM_SYSCOMMAND, command, position);
@@ -44,8 +66,10 @@ LRESULT CALLBACK OwnerProc(HWND owner, UINT message, WPARAM first, LPARAM second
     case WM_SYSCOMMAND:
         return SystemCommand(owner, first, second);
     case WM_SETFOCUS:
-        if (HWND owned = ActiveOwned(owner); owned && IsWindowEnabled(owned))
-            SetFocus(owned);
+        ForEachOwned(owner, [](HWND owned) {
+            if (IsWindowVisible(owned) && IsWindowEnabled(owned))
+                SetFocus(owned);
+        });
         return 0;
     default:
         return DefWindowProcW(owner, message, first, second);

@@ -36,6 +36,7 @@ int TextHeight(HWND control)
 using MainFormStart = FormTest;
 using MainFormTest = FormTest;
 using MainFormExit = FormTest;
+using TaskbarEntry = FormTest;
 
 TEST_F(MainFormStart, WindowIsFixedInSizeAndCanBeMinimisedOnly)
 {
@@ -72,6 +73,16 @@ TEST_F(MainFormStart, StartsWithTheHintsAndOnlySaboEnabled)
     SendMessageW(Input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 0u);
+}
+
+TEST_F(MainFormStart, OutputIsDrawnInTheMenuColour)
+{
+    HDC dc = GetDC(Output);
+    const auto brush =
+        SendMessageW(Form(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Output));
+    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_MENU));
+    ReleaseDC(Output, dc);
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), GetSysColorBrush(COLOR_MENU));
 }
 
 TEST_F(MainFormStart, EveryMenuAndItemIsGreyed)
@@ -178,6 +189,22 @@ TEST_F(MainFormTest, ResultIsNotUndoableButTypingIs)
     SendMessageW(Input, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"Eisenmine (3)\r\n"));
     form_->EditUndo();
     EXPECT_EQ(Text(Input).find(L"Eisenmine"), std::wstring::npos);
+}
+
+TEST_F(TaskbarEntry, MinimisingAndRestoringActOnTheMainWindow)
+{
+    HWND owner = GetWindow(Form(), GW_OWNER);
+    SendMessageW(Form(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(owner));
+    EXPECT_FALSE(IsWindowVisible(Form()));
+    SendMessageW(owner, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(owner));
+    EXPECT_TRUE(IsWindowVisible(Form()));
+    SendMessageW(owner, WM_SYSCOMMAND, SC_CLOSE, 0);
+    MSG message;
+    while (PeekMessageW(&message, Form(), 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+    EXPECT_FALSE(IsWindow(Input));
 }
 
 TEST_F(MainFormExit, ExitClosesTheWindow)
