@@ -52,9 +52,6 @@ public:
         Send(copy_, WM_SETFONT, static_cast<WPARAM>(Send(box, WM_GETFONT)), FALSE);
         const LRESULT margins = Send(box, EM_GETMARGINS);
         Send(copy_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, margins);
-        RECT area{};
-        Send(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-        Send(copy_, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&area));
         Send(copy_, EM_SETLIMITTEXT, 0x7FFFFFFE);
     }
     ~LineLayout() { DestroyWindow(copy_); }
@@ -73,7 +70,7 @@ private:
     HWND copy_ = nullptr;
 };
 
-// Decides cheaply whether a text line is certainly one display line: no wider than most of the box, and without
+// Decides cheaply whether a text line is certainly one display line: narrower than the box, and without
 // control characters (tabs, lone line breaks) that the box may draw or break differently. Asking the box itself
 // costs far more: its line messages are slow on a large text, under Wine each one walks every line.
 class WidthBound
@@ -84,7 +81,10 @@ public:
         previousFont_ = SelectObject(dc_, reinterpret_cast<HGDIOBJ>(Send(box, WM_GETFONT)));
         RECT area{};
         Send(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-        width_ = (area.right - area.left) * 4 / 5;
+        // One widest character of room covers any difference between this measure and the box's own.
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc_, &metrics);
+        width_ = area.right - area.left - metrics.tmMaxCharWidth;
     }
     ~WidthBound()
     {

@@ -167,6 +167,21 @@ TEST_F(MainFormTest, SaboCountsTheLinesAsDisplayed)
     EXPECT_EQ(Text(Output), Joined(expected));
 }
 
+TEST_F(MainFormTest, LinesNearTheBoxWidthWrapAsTheBoxWrapsThem)
+{
+    // Eisenmine gets 2 where its line holds the whole line's "(2)", and 1 where "Bohrturm (2)" wraps away from it.
+    std::wstring report;
+    for (int length = 0; length < 60; ++length)
+        report += L"Eisenmine " + std::wstring(static_cast<std::size_t>(length), L'x') + L" Bohrturm (2)\r\n";
+    SetWindowTextW(Input, report.c_str());
+    const std::vector<std::string> expected = CountSaboReports(DisplayLines(Input));
+    ASSERT_NE(expected[4], "Eisenmine  (120)") << "some lines must wrap";
+    ASSERT_NE(expected[4], "Eisenmine  (60)") << "some lines must not wrap";
+
+    ClickSabo();
+    EXPECT_EQ(Text(Output), Joined(expected));
+}
+
 TEST_F(MainFormTest, CopiedResultEndsEachLineInCrLf)
 {
     SetWindowTextW(Input, L"Bohrturm (2)\r\nRaumhafen (1)");
