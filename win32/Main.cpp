@@ -89,6 +89,19 @@ void FitLabel(HWND label, HFONT font)
         SetWindowPos(label, nullptr, 0, 0, size.cx, area.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Tab moves on to the next control, as in a dialog, instead of typing a tab character; Ctrl+Tab still types one.
+LRESULT CALLBACK TabLeavesBox(HWND box, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, TabLeavesBox, 0);
+    LRESULT result = DefSubclassProc(box, message, first, second);
+    const auto* key = reinterpret_cast<const MSG*>(second);
+    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_TAB &&
+        GetKeyState(VK_CONTROL) >= 0)
+        result &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
+    return result;
+}
+
 bool IsPushButton(HWND control)
 {
     return control && (SendMessageW(control, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
@@ -153,9 +166,11 @@ void TMainForm::createControls()
     Input = createControl(L"EDIT", InputHint, EditBoxStyle, {8, 16, 257, 361});
     Output =
         createControl(L"EDIT", L"Das Ergebnis erscheint hier.\r\n", EditBoxStyle | ES_READONLY, {368, 16, 257, 361});
-    for (HWND box : {Input, Output})
+    for (HWND box : {Input, Output}) {
         SendMessageW(box, EM_SETLIMITTEXT, TextLimit, 0);
-    SetWindowSubclass(Input, InputProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(box, TabLeavesBox, 0, 0);
+    }
+    SetWindowSubclass(Input, InputProc, 1, reinterpret_cast<DWORD_PTR>(this));
 
     Panel1 =
         CreateBevelPanel(window_, layout_.Scaled(272), layout_.Scaled(16), layout_.Scaled(89), layout_.Scaled(361));
@@ -229,7 +244,7 @@ LRESULT CALLBACK TMainForm::InputProc(HWND input, UINT message, WPARAM first, LP
     if (message == WM_LBUTTONDOWN)
         Guarded([form] { reinterpret_cast<TMainForm*>(form)->SelectFleetCounter(); });
     else if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(input, InputProc, 0);
+        RemoveWindowSubclass(input, InputProc, 1);
     return DefSubclassProc(input, message, first, second);
 }
 

@@ -107,6 +107,27 @@ TEST_F(MainFormStart, TabVisitsInputOutputAndSabo)
     EXPECT_EQ(GetNextDlgTabItem(Form(), Input, TRUE), Sabo);
 }
 
+// Keys as the message loop hands them to the dialog manager.
+void Press(HWND target, WPARAM key)
+{
+    MSG message{target, WM_KEYDOWN, key, 0, 0, {}};
+    IsDialogMessageW(GetAncestor(target, GA_ROOT), &message);
+}
+
+TEST_F(MainFormStart, TabMovesOnFromEitherBoxAndReturnPressesAFocusedButton)
+{
+    SetFocus(Input);
+    Press(Input, VK_TAB);
+    EXPECT_EQ(GetFocus(), Output);
+    Press(Output, VK_TAB);
+    EXPECT_EQ(GetFocus(), Sabo);
+    Press(Sabo, VK_RETURN);
+    EXPECT_EQ(DisplayLines(Output).size(), 16u);
+    SetWindowTextW(Output, L"Das Ergebnis erscheint hier.\r\n");
+    SetFocus(Input);
+    SendMessageW(Input, EM_SETSEL, 0, 0);
+}
+
 TEST_F(MainFormStart, SaboOnTheHintGivesZeroCounts)
 {
     ClickSabo();
