@@ -1,19 +1,13 @@
 #include "ErrorDisplay.h"
 
+#include "frontend/ErrorText.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
 #include <exception>
 
 namespace quarl {
-
-std::string ErrorText(std::string_view message)
-{
-    std::string text(message);
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')
-        text += '.';
-    return text;
-}
 
 void ShowError(std::string_view message)
 {

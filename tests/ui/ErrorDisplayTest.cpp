@@ -2,6 +2,7 @@
 
 #include "MessageBoxCatcher.h"
 
+#include "frontend/ErrorText.h"
 #include "ui/Application.h"
 #include "ui/Guarded.h"
 

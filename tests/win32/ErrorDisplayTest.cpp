@@ -1,0 +1,70 @@
+#include "win32/ErrorDisplay.h"
+
+#include "FormControls.h"
+#include "MessageBoxCatcher.h"
+
+#include "counting/SaboCounter.h"
+#include "frontend/ErrorText.h"
+#include "win32/EditBoxLines.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace quarl {
+namespace {
+
+struct ErrorCase
+{
+    const char* message;
+    bool periodAdded;
+};
+
+class ErrorTextTest : public testing::TestWithParam<ErrorCase>
+{};
+
+TEST_P(ErrorTextTest, PeriodFollowsACharacterAboveIt)
+{
+    const std::string message = GetParam().message;
+    EXPECT_EQ(ErrorText(message), GetParam().periodAdded ? message + '.' : message);
+}
+
+// "/" lies just above "." in byte order, "-" just below it.
+INSTANTIATE_TEST_SUITE_P(Messages, ErrorTextTest,
+                         testing::Values(ErrorCase{"Ungültige Eingabe", true}, ErrorCase{"Größe", true},
+                                         ErrorCase{"Zeile 3", true}, ErrorCase{"Fehler:", true},
+                                         ErrorCase{"Was nun?", true}, ErrorCase{"a/", true}, ErrorCase{"", false},
+                                         ErrorCase{"Fertig.", false}, ErrorCase{"Fehler (3)", false},
+                                         ErrorCase{"Halt!", false}, ErrorCase{"Fehler ", false},
+                                         ErrorCase{"a-", false}));
+
+using ErrorDisplayTest = FormTest;
+
+TEST_F(ErrorDisplayTest, EscapingErrorIsShownInAStopBoxForTheWholeProgram)
+{
+    MessageBoxCatcher box(Form());
+    Guarded([] { throw std::runtime_error("Kein Speicher"); });
+    EXPECT_EQ(box.shown().count, 1);
+    EXPECT_EQ(box.shown().caption, L"QUARL-Counter");
+    EXPECT_EQ(box.shown().text, L"Kein Speicher.");
+    EXPECT_TRUE(box.shown().hasIcon);
+    EXPECT_FALSE(box.shown().windowEnabled) << "the box is modal for the whole program";
+    EXPECT_TRUE(IsWindowEnabled(Form()));
+}
+
+TEST_F(ErrorDisplayTest, ErrorOfAnotherTypeGivesAnEmptyTextAndTheWindowGoesOn)
+{
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        MessageBoxCatcher box(Form());
+        Guarded([] { throw 42; });
+        EXPECT_EQ(box.shown().count, 1);
+        EXPECT_EQ(box.shown().text, L"");
+    }
+    SetWindowTextW(Input, L"Eisenmine (3)");
+    ClickSabo();
+    EXPECT_EQ(DisplayLines(Output), CountSaboReports(DisplayLines(Input)));
+}
+
+} // namespace
+} // namespace quarl

@@ -1,0 +1,289 @@
+#include "Clipboard.h"
+#include "FormControls.h"
+
+#include "counting/SaboCounter.h"
+#include "win32/EditBoxLines.h"
+#include "win32/Text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quarl {
+namespace {
+
+std::wstring Joined(const std::vector<std::string>& lines)
+{
+    std::wstring text;
+    for (const std::string& line : lines)
+        text += Utf16(line) + L"\r\n";
+    return text;
+}
+
+int TextHeight(HWND control)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return static_cast<int>(metrics.tmHeight);
+}
+
+// Each suite gets a window of its own: the start state is looked at before any command ran.
+using MainFormStart = FormTest;
+using MainFormTest = FormTest;
+using MainFormExit = FormTest;
+using TaskbarEntry = FormTest;
+
+TEST_F(MainFormStart, WindowIsFixedInSizeAndCanBeMinimisedOnly)
+{
+    const auto style = static_cast<DWORD>(GetWindowLongW(Form(), GWL_STYLE));
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX), DWORD(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+    EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0u);
+    EXPECT_EQ(Text(Form()), L"QUARL-Counter Alpha 0.2");
+    RECT frame{};
+    GetWindowRect(Form(), &frame);
+    EXPECT_EQ(frame.left, 196);
+    EXPECT_EQ(frame.top, 141);
+    // The task-bar entry is the owner's.
+    HWND owner = GetWindow(Form(), GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_EQ(Text(owner), L"QUARL-Counter");
+    EXPECT_TRUE(IsWindowVisible(owner));
+}
+
+TEST_F(MainFormStart, StartsWithTheHintsAndOnlySaboEnabled)
+{
+    EXPECT_EQ(Text(Input), L"Berichte hier einfügen. Idealerweise mit allen \r\nZeiten, auch von der ersten "
+                           L"Mitteilung.\r\n\r\nDerzeit funktioniert nur der Sabo-counter.\r\n");
+    EXPECT_EQ(Text(Output), L"Das Ergebnis erscheint hier.\r\n");
+    EXPECT_EQ(Text(Child(Form(), L"STATIC", 0)), L"Berichte");
+    EXPECT_EQ(Text(Child(Form(), L"STATIC", 1)), L"Ergebnis");
+    EXPECT_TRUE(GetWindowLongW(Output, GWL_STYLE) & ES_READONLY);
+    EXPECT_FALSE(GetWindowLongW(Input, GWL_STYLE) & (ES_READONLY | ES_AUTOHSCROLL | WS_HSCROLL));
+    EXPECT_TRUE(IsWindowEnabled(Sabo));
+    EXPECT_FALSE(IsWindowEnabled(FindWindowExW(Panel1, nullptr, L"BUTTON", L"Plünder")));
+    EXPECT_FALSE(IsWindowEnabled(FindWindowExW(Panel1, nullptr, L"BUTTON", L"Flotten")));
+    EXPECT_EQ(GetFocus(), Input);
+    DWORD start = 1;
+    DWORD end = 1;
+    SendMessageW(Input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 0u);
+}
+
+TEST_F(MainFormStart, OutputIsDrawnInTheMenuColour)
+{
+    HDC dc = GetDC(Output);
+    const auto brush =
+        SendMessageW(Form(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Output));
+    EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_MENU));
+    ReleaseDC(Output, dc);
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), GetSysColorBrush(COLOR_MENU));
+}
+
+TEST_F(MainFormStart, EveryMenuAndItemIsGreyed)
+{
+    HMENU bar = GetMenu(Form());
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    const int itemCounts[] = {4, 6, 0};
+    for (int menu = 0; menu < 3; ++menu) {
+        EXPECT_TRUE(GetMenuState(bar, static_cast<UINT>(menu), MF_BYPOSITION) & MF_GRAYED) << menu;
+        HMENU items = GetSubMenu(bar, menu);
+        ASSERT_EQ(GetMenuItemCount(items), itemCounts[menu]);
+        for (int item = 0; item < itemCounts[menu]; ++item)
+            EXPECT_TRUE(GetMenuState(items, static_cast<UINT>(item), MF_BYPOSITION) & MF_GRAYED) << menu << item;
+    }
+}
+
+TEST_F(MainFormStart, TabVisitsInputOutputAndSabo)
+{
+    EXPECT_EQ(GetNextDlgTabItem(Form(), Input, FALSE), Output);
+    EXPECT_EQ(GetNextDlgTabItem(Form(), Output, FALSE), Sabo);
+    EXPECT_EQ(GetNextDlgTabItem(Form(), Sabo, FALSE), Input);
+    EXPECT_EQ(GetNextDlgTabItem(Form(), Input, TRUE), Sabo);
+}
+
+// Keys as the message loop hands them to the dialog manager.
+void Press(HWND target, WPARAM key)
+{
+    MSG message{target, WM_KEYDOWN, key, 0, 0, {}};
+    IsDialogMessageW(GetAncestor(target, GA_ROOT), &message);
+}
+
+TEST_F(MainFormStart, TabMovesOnFromEitherBoxAndReturnPressesAFocusedButton)
+{
+    SetFocus(Input);
+    Press(Input, VK_TAB);
+    EXPECT_EQ(GetFocus(), Output);
+    Press(Output, VK_TAB);
+    EXPECT_EQ(GetFocus(), Sabo);
+    Press(Sabo, VK_RETURN);
+    EXPECT_EQ(DisplayLines(Output).size(), 16u);
+    SetWindowTextW(Output, L"Das Ergebnis erscheint hier.\r\n");
+    SetFocus(Input);
+    SendMessageW(Input, EM_SETSEL, 0, 0);
+}
+
+TEST_F(MainFormStart, SaboOnTheHintGivesZeroCounts)
+{
+    ClickSabo();
+    EXPECT_EQ(Text(Output), Joined(CountSaboReports(std::vector<std::string>{})));
+}
+
+// The layout is scaled by the window font's real text height over 13, the height at 96 dots per inch.
+class LayoutTest : public FormTest, public testing::WithParamInterface<int>
+{
+protected:
+    static void SetUpTestSuite() {}
+    void SetUp() override { Open(GetParam()); }
+    void TearDown() override { Close(); }
+};
+
+TEST_P(LayoutTest, SizesFollowTheFontsTextHeight)
+{
+    const int height = TextHeight(Input);
+    EXPECT_EQ(height, Layout(GetParam()).TextHeight());
+    RECT client{};
+    GetClientRect(Form(), &client);
+    EXPECT_EQ(client.right, 633 * height / 13);
+    EXPECT_EQ(client.bottom, 385 * height / 13);
+    RECT button{};
+    GetWindowRect(Sabo, &button);
+    EXPECT_EQ(button.right - button.left, 75 * height / 13);
+    // The labels' 10-point font stays larger than the 8-point window font.
+    EXPECT_GT(TextHeight(Child(Form(), L"STATIC", 0)), height);
+}
+
+TEST(LayoutFonts, HigherResolutionsGiveHigherText)
+{
+    EXPECT_LT(Layout(96).TextHeight(), Layout(120).TextHeight());
+    EXPECT_LT(Layout(120).TextHeight(), Layout(144).TextHeight());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, LayoutTest, testing::Values(96, 120, 144));
+
+TEST_F(MainFormTest, SaboCountsTheLinesAsDisplayed)
+{
+    // Long lines wrap inside the box; the second building of each is on a display line without "(" of its own.
+    const std::wstring filler(60, L'x');
+    const std::wstring report = L"Eisenmine (3) " + filler +
+                                L" Bohrturm 4)\r\n"
+                                L"Raumhafen (2)\r\n"
+                                L"Wohngeba\u0308ude (5)\r\n" +
+                                filler + L" " + filler + L" Chemiefabrik (7)\r\n";
+    SetWindowTextW(Input, report.c_str());
+    const std::vector<std::string> lines = DisplayLines(Input);
+    ASSERT_GT(lines.size(), 5u) << "the long lines must wrap";
+    const std::vector<std::string> expected = CountSaboReports(lines);
+    EXPECT_NE(expected, CountSaboReports(std::vector<std::string>{Utf8(report)}));
+
+    ClickSabo();
+    EXPECT_EQ(Text(Output), Joined(expected));
+    EXPECT_EQ(expected[2], "Wohngebäude  (5)");
+    ClickSabo();
+    EXPECT_EQ(Text(Output), Joined(expected));
+}
+
+TEST_F(MainFormTest, LinesNearTheBoxWidthWrapAsTheBoxWrapsThem)
+{
+    // Eisenmine gets 2 where its line holds the whole line's "(2)", and 1 where "Bohrturm (2)" wraps away from it.
+    std::wstring report;
+    for (int length = 0; length < 60; ++length)
+        report += L"Eisenmine " + std::wstring(static_cast<std::size_t>(length), L'x') + L" Bohrturm (2)\r\n";
+    SetWindowTextW(Input, report.c_str());
+    const std::vector<std::string> expected = CountSaboReports(DisplayLines(Input));
+    ASSERT_NE(expected[4], "Eisenmine  (120)") << "some lines must wrap";
+    ASSERT_NE(expected[4], "Eisenmine  (60)") << "some lines must not wrap";
+
+    ClickSabo();
+    EXPECT_EQ(Text(Output), Joined(expected));
+}
+
+TEST_F(MainFormTest, CopiedResultEndsEachLineInCrLf)
+{
+    SetWindowTextW(Input, L"Bohrturm (2)\r\nRaumhafen (1)");
+    ClickSabo();
+    SendMessageW(Output, EM_SETSEL, 3, 10);
+    form_->EditCopyResultClick();
+    EXPECT_EQ(ClipboardText(), Joined(CountSaboReports(DisplayLines(Input))));
+    DWORD start = 1;
+    DWORD end = 1;
+    SendMessageW(Output, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 0u);
+}
+
+TEST_F(MainFormTest, ResultIsNotUndoableButTypingIs)
+{
+    ClickSabo();
+    EXPECT_FALSE(SendMessageW(Output, EM_CANUNDO, 0, 0));
+    SendMessageW(Input, EM_SETSEL, 0, 0);
+    SendMessageW(Input, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"Eisenmine (3)\r\n"));
+    form_->EditUndo();
+    EXPECT_EQ(Text(Input).find(L"Eisenmine"), std::wstring::npos);
+}
+
+TEST_F(TaskbarEntry, MinimisingAndRestoringActOnTheMainWindow)
+{
+    HWND owner = GetWindow(Form(), GW_OWNER);
+    SendMessageW(Form(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(owner));
+    EXPECT_FALSE(IsWindowVisible(Form()));
+    SendMessageW(owner, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(owner));
+    EXPECT_TRUE(IsWindowVisible(Form()));
+    SendMessageW(owner, WM_SYSCOMMAND, SC_CLOSE, 0);
+    MSG message;
+    while (PeekMessageW(&message, Form(), 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+    EXPECT_FALSE(IsWindow(Input));
+}
+
+TEST_F(MainFormExit, ExitClosesTheWindow)
+{
+    form_->FileExit();
+    EXPECT_FALSE(IsWindow(Input));
+}
+
+// Pastes that are no sensible text still leave a window that counts.
+class PasteTest : public FormTest, public testing::WithParamInterface<std::wstring>
+{};
+
+TEST_P(PasteTest, AnyPasteLeavesAWorkingWindow)
+{
+    const std::wstring& pasted = GetParam();
+    ASSERT_TRUE(SetClipboardText(Form(), pasted));
+
+    SetWindowTextW(Input, L"");
+    form_->EditPaste();
+    ClickSabo();
+    EXPECT_EQ(DisplayLines(Output).size(), 16u);
+    EXPECT_EQ(Text(Output), Joined(CountSaboReports(DisplayLines(Input))));
+}
+
+// Lines of random printable ASCII characters. (Random characters beyond ASCII crash Wine 8's own gdi32 when its
+// edit box lays them out, before any code of the program runs.)
+std::wstring RandomLines(unsigned seed, int lines)
+{
+    std::wstring text;
+    for (int line = 0; line < lines; ++line) {
+        for (int index = 0; index < 40; ++index) {
+            seed = seed * 1103515245u + 12345u;
+            text += static_cast<wchar_t>(0x20 + (seed >> 8) % 0x5F);
+        }
+        text += L" Eisenmine (3)\r\n";
+    }
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pastes, PasteTest,
+                         testing::Values(L"", L"\xD800 Eisenmine (2) \xDC00\xDC00", L"Eisenmine (\xDBFF)",
+                                         RandomLines(1, 30), std::wstring(5000, L'\r') + L"Bohrturm (1)",
+                                         std::wstring(10000, L'W') + L"Eisenmine (1)"));
+
+} // namespace
+} // namespace quarl

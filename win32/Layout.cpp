@@ -1,0 +1,66 @@
+#include "Layout.h"
+
+#include <stdexcept>
+
+namespace quarl {
+namespace {
+
+constexpr int DesignDpi = 96;
+constexpr int DesignTextHeight = 13;
+// Character heights at 96 dots per inch: 8 points for the window, 10 points for the labels.
+constexpr int WindowFontHeight = 11;
+constexpr int LabelFontHeight = 13;
+
+HFONT SansSerifFont(int height)
+{
+    HFONT font = CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+    if (!font)
+        throw std::runtime_error("Die Schrift des Fensters fehlt");
+    return font;
+}
+
+int TextHeightOf(HFONT font)
+{
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight > 0 ? static_cast<int>(metrics.tmHeight) : DesignTextHeight;
+}
+
+} // namespace
+
+Layout::Layout(int dpi) : windowFont_(SansSerifFont(MulDiv(WindowFontHeight, dpi, DesignDpi)))
+{
+    textHeight_ = TextHeightOf(windowFont_);
+    try {
+        labelFont_ = SansSerifFont(Scaled(LabelFontHeight));
+    } catch (...) {
+        DeleteObject(windowFont_);
+        throw;
+    }
+}
+
+Layout::~Layout()
+{
+    DeleteObject(labelFont_);
+    DeleteObject(windowFont_);
+}
+
+int Layout::Scaled(int pixels) const noexcept
+{
+    return pixels * textHeight_ / DesignTextHeight;
+}
+
+int Layout::ScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : DesignDpi;
+}
+
+} // namespace quarl

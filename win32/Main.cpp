@@ -1,0 +1,378 @@
+#include "Main.h"
+
+#include "BevelPanel.h"
+#include "EditBoxLines.h"
+#include "ErrorDisplay.h"
+#include "Resources.h"
+#include "Text.h"
+
+#include "counting/SaboCounter.h"
+
+#include <commctrl.h>
+#include <stdexcept>
+#include <string>
+
+namespace quarl {
+namespace {
+
+constexpr wchar_t ClassName[] = L"TMainForm";
+constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD EditBoxStyle = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+constexpr DWORD ButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
+constexpr int ClientWidth = 633;
+constexpr int ClientHeight = 385;
+// Large enough for any paste; the edit box's default limit would cut a large one.
+constexpr LPARAM TextLimit = 0x7FFFFFFE;
+
+constexpr wchar_t InputHint[] = L"Berichte hier einfügen. Idealerweise mit allen \r\n"
+                                L"Zeiten, auch von der ersten Mitteilung.\r\n"
+                                L"\r\n"
+                                L"Derzeit funktioniert nur der Sabo-counter.\r\n";
+
+// Command numbers of the menu items, above 1 and 2, which Return and Escape send.
+enum CommandId : UINT {
+    FileOpenId = 100,
+    FileSaveAsId,
+    FileExitId,
+    EditClearMemoId,
+    EditPasteId,
+    EditUndoId,
+    EditCopyResultId,
+    N1Id,
+    N2Id,
+    N3Id,
+};
+
+void RegisterFormClass(WNDPROC procedure)
+{
+    static const ATOM registered = [procedure] {
+        WNDCLASSEXW formClass{};
+        formClass.cbSize = sizeof formClass;
+        formClass.lpfnWndProc = procedure;
+        formClass.hInstance = GetModuleHandleW(nullptr);
+        formClass.hIcon = LoadIconW(formClass.hInstance, MAKEINTRESOURCEW(ProgramIcon));
+        formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        formClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        formClass.lpszClassName = ClassName;
+        return RegisterClassExW(&formClass);
+    }();
+    if (!registered)
+        throw std::runtime_error("Die Fensterklasse des Hauptfensters fehlt");
+}
+
+HMENU AddMenu(HMENU bar, const wchar_t* title)
+{
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(bar, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(menu), title);
+    return menu;
+}
+
+MenuItem AddItem(HMENU menu, UINT id, const wchar_t* text)
+{
+    AppendMenuW(menu, text ? MF_STRING | MF_GRAYED : MF_SEPARATOR | MF_GRAYED, id, text);
+    return {menu, id};
+}
+
+// A caption is never cut off: where the substituted font runs wider, the label grows to the right.
+void FitLabel(HWND label, HFONT font)
+{
+    const std::wstring text = WindowText(label);
+    HDC dc = GetDC(label);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    RECT area{};
+    GetClientRect(label, &area);
+    if (size.cx > area.right)
+        SetWindowPos(label, nullptr, 0, 0, size.cx, area.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Tab moves on to the next control, as in a dialog, instead of typing a tab character; Ctrl+Tab still types one.
+LRESULT CALLBACK TabLeavesBox(HWND box, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, TabLeavesBox, 0);
+    LRESULT result = DefSubclassProc(box, message, first, second);
+    const auto* key = reinterpret_cast<const MSG*>(second);
+    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_TAB &&
+        GetKeyState(VK_CONTROL) >= 0)
+        result &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
+    return result;
+}
+
+bool IsPushButton(HWND control)
+{
+    return control && (SendMessageW(control, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
+}
+
+} // namespace
+
+TMainForm::TMainForm(HWND owner, int dpi) : layout_(dpi)
+{
+    createWindow(owner);
+    try {
+        createControls();
+        createMenus();
+        setUpDialogs();
+    } catch (...) {
+        DestroyWindow(window_);
+        throw;
+    }
+}
+
+TMainForm::~TMainForm()
+{
+    if (IsWindow(window_))
+        DestroyWindow(window_);
+}
+
+void TMainForm::createWindow(HWND owner)
+{
+    RegisterFormClass(WindowProc);
+    RECT frame{0, 0, layout_.Scaled(ClientWidth), layout_.Scaled(ClientHeight)};
+    AdjustWindowRectEx(&frame, WindowStyle, TRUE, 0);
+    // The window's own procedure sets window_ as the first message arrives.
+    CreateWindowExW(0, ClassName, L"QUARL-Counter Alpha 0.2", WindowStyle, 196, 141, frame.right - frame.left,
+                    frame.bottom - frame.top, owner, nullptr, GetModuleHandleW(nullptr), this);
+    if (!window_)
+        throw std::runtime_error("Das Hauptfenster lässt sich nicht öffnen");
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.WindowFont()), FALSE);
+}
+
+HWND TMainForm::createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent)
+{
+    const DWORD extended = std::wstring_view(kind) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
+    HWND control = CreateWindowExW(extended, kind, text, WS_CHILD | WS_VISIBLE | style, layout_.Scaled(area.left),
+                                   layout_.Scaled(area.top), layout_.Scaled(area.width), layout_.Scaled(area.height),
+                                   parent ? parent : window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!control)
+        throw std::runtime_error("Ein Bedienelement lässt sich nicht anlegen");
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.WindowFont()), FALSE);
+    return control;
+}
+
+// Controls are made in tab order; each area is left, top, width and height at 96 dots per inch.
+void TMainForm::createControls()
+{
+    Label1 = createControl(L"STATIC", L"Berichte", SS_LEFT | SS_NOPREFIX, {16, 0, 49, 16});
+    Label2 = createControl(L"STATIC", L"Ergebnis", SS_LEFT | SS_NOPREFIX, {376, 0, 54, 16});
+    for (HWND label : {Label1, Label2}) {
+        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.LabelFont()), FALSE);
+        FitLabel(label, layout_.LabelFont());
+    }
+
+    Input = createControl(L"EDIT", InputHint, EditBoxStyle, {8, 16, 257, 361});
+    Output =
+        createControl(L"EDIT", L"Das Ergebnis erscheint hier.\r\n", EditBoxStyle | ES_READONLY, {368, 16, 257, 361});
+    for (HWND box : {Input, Output}) {
+        SendMessageW(box, EM_SETLIMITTEXT, TextLimit, 0);
+        SetWindowSubclass(box, TabLeavesBox, 0, 0);
+    }
+    SetWindowSubclass(Input, InputProc, 1, reinterpret_cast<DWORD_PTR>(this));
+
+    Panel1 =
+        CreateBevelPanel(window_, layout_.Scaled(272), layout_.Scaled(16), layout_.Scaled(89), layout_.Scaled(361));
+    if (!Panel1)
+        throw std::runtime_error("Die Leiste der Zähler lässt sich nicht anlegen");
+    Sabo = createControl(L"BUTTON", L"Sabo", ButtonStyle, {8, 32, 75, 25}, Panel1);
+    Pluen = createControl(L"BUTTON", L"Plünder", ButtonStyle | WS_DISABLED, {8, 64, 75, 25}, Panel1);
+    Fleet = createControl(L"BUTTON", L"Flotten", ButtonStyle | WS_DISABLED, {8, 96, 75, 25}, Panel1);
+}
+
+void TMainForm::createMenus()
+{
+    MainMenu = CreateMenu();
+    HMENU fileMenu = AddMenu(MainMenu, L"&Oberfläche");
+    FileOpenItem = AddItem(fileMenu, FileOpenId, L"Bericht ö&ffnen");
+    FileSaveAsItem = AddItem(fileMenu, FileSaveAsId, L"Ergebnis &speichern");
+    AddItem(fileMenu, N1Id, nullptr);
+    FileExitItem = AddItem(fileMenu, FileExitId, L"&Beenden");
+
+    HMENU editMenu = AddMenu(MainMenu, L"&Editieren");
+    EditClearMemo = AddItem(editMenu, EditClearMemoId, L"Beide Fenster &leeren");
+    N3 = AddItem(editMenu, N3Id, nullptr);
+    EditPasteItem = AddItem(editMenu, EditPasteId, L"Bericht &Einfügen");
+    EditUndoItem = AddItem(editMenu, EditUndoId, L"Bericht &Rückgängig");
+    AddItem(editMenu, N2Id, nullptr);
+    EditCopyResult = AddItem(editMenu, EditCopyResultId, L"Ergebnis &Kopieren");
+
+    AddMenu(MainMenu, L"&Informationen");
+    SetMenu(window_, MainMenu);
+}
+
+void TMainForm::setUpDialogs()
+{
+    for (OPENFILENAMEW* dialog : {&OpenDialog, &SaveDialog}) {
+        dialog->lStructSize = sizeof *dialog;
+        dialog->hwndOwner = window_;
+        dialog->lpstrFilter = L"Textfile\0*.txt\0";
+        dialog->nFilterIndex = 1;
+        dialog->lpstrFile = fileName_.data();
+        dialog->nMaxFile = static_cast<DWORD>(fileName_.size());
+        dialog->Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY;
+    }
+    OpenDialog.Flags |= OFN_FILEMUSTEXIST;
+}
+
+void TMainForm::Show()
+{
+    ShowWindow(window_, SW_SHOWNORMAL);
+    SetFocus(Input);
+    SendMessageW(Input, EM_SETSEL, 0, 0);
+}
+
+LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM first, LPARAM second)
+{
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTW*>(second)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<TMainForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcW(window, message, first, second);
+    // No exception may unwind through the system's code that called this procedure.
+    LRESULT result = 0;
+    Guarded([&] { result = form->HandleMessage(message, first, second); });
+    return result;
+}
+
+LRESULT CALLBACK TMainForm::InputProc(HWND input, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR form)
+{
+    if (message == WM_LBUTTONDOWN)
+        Guarded([form] { reinterpret_cast<TMainForm*>(form)->SelectFleetCounter(); });
+    else if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(input, InputProc, 1);
+    return DefSubclassProc(input, message, first, second);
+}
+
+LRESULT TMainForm::HandleMessage(UINT message, WPARAM first, LPARAM second)
+{
+    HWND window = window_;
+    switch (message) {
+    case WM_COMMAND:
+        Command(first, second);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        return Colour(reinterpret_cast<HWND>(second), reinterpret_cast<HDC>(first));
+    case WM_ACTIVATE:
+        Activate(LOWORD(first) != WA_INACTIVE);
+        return 0;
+    case WM_SYSCOMMAND:
+        // The task-bar entry belongs to the owner, so minimising goes through it.
+        if ((first & 0xFFF0) == SC_MINIMIZE && GetWindow(window, GW_OWNER)) {
+            SendMessageW(GetWindow(window, GW_OWNER), WM_SYSCOMMAND, SC_MINIMIZE, second);
+            return 0;
+        }
+        break;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        PostQuitMessage(0);
+        break;
+    }
+    return DefWindowProcW(window, message, first, second);
+}
+
+void TMainForm::Command(WPARAM first, LPARAM second)
+{
+    const auto control = reinterpret_cast<HWND>(second);
+    if (control && HIWORD(first) == BN_CLICKED) {
+        if (control == Sabo)
+            SelectSaboCounter();
+        else if (control == Pluen)
+            SelectPluenCounter();
+        return;
+    }
+    switch (LOWORD(first)) {
+    case IDOK:
+        // Return on a focused button presses it, as in a dialog.
+        if (HWND focus = GetFocus(); IsPushButton(focus))
+            SendMessageW(focus, BM_CLICK, 0, 0);
+        return;
+    case FileSaveAsId:
+        return FileSaveAs();
+    case FileExitId:
+        return FileExit();
+    case EditClearMemoId:
+        return EditClearMemoClick();
+    case EditPasteId:
+        return EditPaste();
+    case EditUndoId:
+        return EditUndo();
+    case EditCopyResultId:
+        return EditCopyResultClick();
+    }
+}
+
+// Read-only edit boxes and labels ask their parent for colours as static controls do.
+LRESULT TMainForm::Colour(HWND control, HDC dc) const
+{
+    const int background = control == Output ? COLOR_MENU : COLOR_BTNFACE;
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(background));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
+}
+
+// The control that had the focus gets it back when the window is activated again.
+void TMainForm::Activate(bool active)
+{
+    if (!active) {
+        if (HWND focus = GetFocus(); focus && IsChild(window_, focus))
+            focus_ = focus;
+    } else {
+        SetFocus(focus_ && IsWindow(focus_) ? focus_ : Input);
+    }
+}
+
+void TMainForm::FileSaveAs()
+{
+    fileName_.fill(L'\0');
+    if (!GetSaveFileNameW(&SaveDialog) && CommDlgExtendedError() != 0)
+        throw std::runtime_error("Der Dialog zum Speichern lässt sich nicht öffnen");
+}
+
+void TMainForm::FileExit()
+{
+    SendMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void TMainForm::EditUndo()
+{
+    SendMessageW(Input, WM_UNDO, 0, 0);
+}
+
+void TMainForm::EditPaste()
+{
+    SendMessageW(Input, WM_PASTE, 0, 0);
+}
+
+void TMainForm::SelectSaboCounter()
+{
+    SaboCounter counter;
+    CountDisplayLines(Input, counter);
+    SetWindowTextW(Output, L"");
+    for (const std::string& line : counter.ResultLines())
+        AppendLine(Output, Utf16(line));
+}
+
+void TMainForm::SelectPluenCounter()
+{}
+
+void TMainForm::SelectFleetCounter()
+{}
+
+void TMainForm::EditClearMemoClick()
+{}
+
+void TMainForm::EditCopyResultClick()
+{
+    SendMessageW(Output, EM_SETSEL, 0, -1);
+    SendMessageW(Output, WM_COPY, 0, 0);
+    SendMessageW(Output, EM_SETSEL, 0, 0);
+    SendMessageW(Output, EM_SCROLLCARET, 0, 0);
+}
+
+} // namespace quarl

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <windows.h>
+
+namespace quarl {
+
+// Runs the message loop until the main window is closed and returns the exit status it leaves. Tab, Return and
+// the arrow keys move between the main window's controls as in a dialog.
+int RunMessageLoop(HWND mainForm);
+
+} // namespace quarl

@@ -1,0 +1,113 @@
+#include "TaskbarOwner.h"
+
+#include "ErrorDisplay.h"
+#include "Resources.h"
+
+#include <stdexcept>
+
+namespace quarl {
+namespace {
+
+constexpr wchar_t ClassName[] = L"QuarlTaskbarOwner";
+
+constexpr wchar_t HiddenMark[] = L"QuarlHiddenWithOwner";
+
+// Calls act(window) for each window the owner owns: the main window.
+template <typename Act>
+void ForEachOwned(HWND owner, Act act)
+{
+    struct Search
+    {
+        HWND owner;
+        Act& act;
+    } search{owner, act};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            auto& wanted = *reinterpret_cast<Search*>(found);
+            if (GetWindow(window, GW_OWNER) == wanted.owner)
+                wanted.act(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+}
+
+// Minimising hides the owned windows, restoring shows them again: not every system does that by itself for
+// owned windows that are not pop-ups.
+LRESULT SystemCommand(HWND owner, WPARAM command, LPARAM position)
+{
+    switch (command & 0xFFF0) {
+    case SC_MINIMIZE:
+        ForEachOwned(owner, [](HWND owned) {
+            if (IsWindowVisible(owned) && SetPropW(owned, HiddenMark, owned))
+                ShowWindow(owned, SW_HIDE);
+        });
+        ShowWindow(owner, SW_MINIMIZE);
+        return 0;
+    case SC_RESTORE:
+        ShowWindow(owner, SW_RESTORE);
+        ForEachOwned(owner, [](HWND owned) {
+            if (RemovePropW(owned, HiddenMark))
+                ShowWindow(owned, SW_SHOW);
+            SetForegroundWindow(owned);
+        });
+        return 0;
+    case SC_CLOSE:
+        ForEachOwned(owner, [](HWND owned) { PostMessageW(owned, WM_CLOSE, 0, 0); });
+        return 0;
+    default:
+        return DefWindowProcW(owner, WM_SYSCOMMAND, command, position);
+    }
+}
+
+LRESULT CALLBACK OwnerProc(HWND owner, UINT message, WPARAM first, LPARAM second)
+{
+    switch (message) {
+    case WM_SYSCOMMAND:
+        return SystemCommand(owner, first, second);
+    case WM_SETFOCUS:
+        ForEachOwned(owner, [](HWND owned) {
+            if (IsWindowVisible(owned) && IsWindowEnabled(owned))
+                SetFocus(owned);
+        });
+        return 0;
+    default:
+        return DefWindowProcW(owner, message, first, second);
+    }
+}
+
+void RegisterOwnerClass()
+{
+    static const ATOM registered = [] {
+        WNDCLASSEXW ownerClass{};
+        ownerClass.cbSize = sizeof ownerClass;
+        ownerClass.lpfnWndProc = OwnerProc;
+        ownerClass.hInstance = GetModuleHandleW(nullptr);
+        ownerClass.hIcon = LoadIconW(ownerClass.hInstance, MAKEINTRESOURCEW(ProgramIcon));
+        ownerClass.lpszClassName = ClassName;
+        return RegisterClassExW(&ownerClass);
+    }();
+    if (!registered)
+        throw std::runtime_error("Die Fensterklasse der Taskleiste fehlt");
+}
+
+} // namespace
+
+TaskbarOwner::TaskbarOwner()
+{
+    RegisterOwnerClass();
+    const int left = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int top = GetSystemMetrics(SM_CYSCREEN) / 2;
+    window_ = CreateWindowExW(0, ClassName, ApplicationTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left,
+                              top, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!window_)
+        throw std::runtime_error("Das Fenster der Taskleiste fehlt");
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+}
+
+TaskbarOwner::~TaskbarOwner()
+{
+    DestroyWindow(window_);
+}
+
+} // namespace quarl

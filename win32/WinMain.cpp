@@ -1,0 +1,23 @@
+#include "ErrorDisplay.h"
+#include "Main.h"
+#include "MessageLoop.h"
+#include "TaskbarOwner.h"
+
+#include <commctrl.h>
+#include <cstdlib>
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    try {
+        const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        const quarl::TaskbarOwner application;
+        quarl::TMainForm MainForm(application.Handle());
+        MainForm.Show();
+        return quarl::RunMessageLoop(MainForm.Handle());
+    } catch (...) {
+        quarl::ShowCurrentError();
+        return EXIT_FAILURE;
+    }
+}
