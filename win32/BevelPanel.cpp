@@ -1,8 +1,7 @@
 #include "BevelPanel.h"
 
 #include "ErrorDisplay.h"
-
-#include <stdexcept>
+#include "WindowClass.h"
 
 namespace quarl {
 namespace {
@@ -34,27 +33,11 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM first, LPARAM second
     }
 }
 
-void RegisterPanelClass()
-{
-    static const ATOM registered = [] {
-        WNDCLASSEXW panelClass{};
-        panelClass.cbSize = sizeof panelClass;
-        panelClass.lpfnWndProc = PanelProc;
-        panelClass.hInstance = GetModuleHandleW(nullptr);
-        panelClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        panelClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        panelClass.lpszClassName = ClassName;
-        return RegisterClassExW(&panelClass);
-    }();
-    if (!registered)
-        throw std::runtime_error("Die Fensterklasse der Leiste fehlt");
-}
-
 } // namespace
 
 HWND CreateBevelPanel(HWND parent, int left, int top, int width, int height)
 {
-    RegisterPanelClass();
+    RegisterWindowClass({ClassName, PanelProc, nullptr, GetSysColorBrush(COLOR_BTNFACE)});
     return CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, left, top,
                            width, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }

@@ -2,8 +2,6 @@
 
 #include "Text.h"
 
-#include "counting/SaboCounter.h"
-
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -58,12 +56,12 @@ public:
     LineLayout(const LineLayout&) = delete;
     LineLayout& operator=(const LineLayout&) = delete;
 
-    void AddDisplayLines(std::wstring_view line, SaboCounter& counter) const
+    void ForEachDisplayLine(std::wstring_view line, const std::function<void(std::string_view)>& take) const
     {
         SetWindowTextW(copy_, std::wstring(line).c_str());
         const LRESULT count = Send(copy_, EM_GETLINECOUNT);
         for (LRESULT shown = 0; shown < count; ++shown)
-            counter.AddLine(ReadLine(copy_, shown));
+            take(ReadLine(copy_, shown));
     }
 
 private:
@@ -111,14 +109,6 @@ private:
 
 } // namespace
 
-std::wstring WindowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return text;
-}
-
 std::vector<std::string> DisplayLines(HWND box)
 {
     const LRESULT count = Send(box, EM_GETLINECOUNT);
@@ -130,10 +120,10 @@ std::vector<std::string> DisplayLines(HWND box)
     return lines;
 }
 
-void CountDisplayLines(HWND box, SaboCounter& counter)
+void ForEachDisplayLine(HWND box, TextLineFilter wanted, const std::function<void(std::string_view line)>& take)
 {
-    // One copy of the whole text, split where the box always breaks, at CR LF. No building name holds a line
-    // break, so a display line with a name lies in a text line with that name: only those need their display lines.
+    // One copy of the whole text, split where the box always breaks, at CR LF. The filter sees the whole text line:
+    // every display line is a piece of it.
     const std::wstring text = WindowText(box);
     const WidthBound bound(box);
     std::optional<LineLayout> layout;
@@ -141,15 +131,15 @@ void CountDisplayLines(HWND box, SaboCounter& counter)
         end = std::min(text.find(L"\r\n", start), text.size());
         const std::wstring_view line = std::wstring_view(text).substr(start, end - start);
         const std::string utf8 = NfcUtf8(line);
-        if (!CanChangeCount(utf8))
+        if (!wanted(utf8))
             continue;
         if (bound.FitsOnOneLine(line)) {
-            counter.AddLine(utf8);
+            take(utf8);
             continue;
         }
         if (!layout)
             layout.emplace(box);
-        layout->AddDisplayLines(line, counter);
+        layout->ForEachDisplayLine(line, take);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ErrorDisplay.h"
 #include "Resources.h"
 #include "Text.h"
+#include "WindowClass.h"
 
 #include "counting/SaboCounter.h"
 
@@ -42,23 +43,6 @@ enum CommandId : UINT {
     N2Id,
     N3Id,
 };
-
-void RegisterFormClass(WNDPROC procedure)
-{
-    static const ATOM registered = [procedure] {
-        WNDCLASSEXW formClass{};
-        formClass.cbSize = sizeof formClass;
-        formClass.lpfnWndProc = procedure;
-        formClass.hInstance = GetModuleHandleW(nullptr);
-        formClass.hIcon = LoadIconW(formClass.hInstance, MAKEINTRESOURCEW(ProgramIcon));
-        formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        formClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        formClass.lpszClassName = ClassName;
-        return RegisterClassExW(&formClass);
-    }();
-    if (!registered)
-        throw std::runtime_error("Die Fensterklasse des Hauptfensters fehlt");
-}
 
 HMENU AddMenu(HMENU bar, const wchar_t* title)
 {
@@ -130,7 +114,8 @@ TMainForm::~TMainForm()
 
 void TMainForm::createWindow(HWND owner)
 {
-    RegisterFormClass(WindowProc);
+    RegisterWindowClass({ClassName, WindowProc, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ProgramIcon)),
+                         GetSysColorBrush(COLOR_BTNFACE)});
     RECT frame{0, 0, layout_.Scaled(ClientWidth), layout_.Scaled(ClientHeight)};
     AdjustWindowRectEx(&frame, WindowStyle, TRUE, 0);
     // The window's own procedure sets window_ as the first message arrives.
@@ -352,7 +337,7 @@ void TMainForm::EditPaste()
 void TMainForm::SelectSaboCounter()
 {
     SaboCounter counter;
-    CountDisplayLines(Input, counter);
+    ForEachDisplayLine(Input, CanChangeCount, [&counter](std::string_view line) { counter.AddLine(line); });
     SetWindowTextW(Output, L"");
     for (const std::string& line : counter.ResultLines())
         AppendLine(Output, Utf16(line));

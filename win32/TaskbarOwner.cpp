@@ -2,6 +2,7 @@
 
 #include "ErrorDisplay.h"
 #include "Resources.h"
+#include "WindowClass.h"
 
 #include <stdexcept>
 
@@ -76,26 +77,11 @@ LRESULT CALLBACK OwnerProc(HWND owner, UINT message, WPARAM first, LPARAM second
     }
 }
 
-void RegisterOwnerClass()
-{
-    static const ATOM registered = [] {
-        WNDCLASSEXW ownerClass{};
-        ownerClass.cbSize = sizeof ownerClass;
-        ownerClass.lpfnWndProc = OwnerProc;
-        ownerClass.hInstance = GetModuleHandleW(nullptr);
-        ownerClass.hIcon = LoadIconW(ownerClass.hInstance, MAKEINTRESOURCEW(ProgramIcon));
-        ownerClass.lpszClassName = ClassName;
-        return RegisterClassExW(&ownerClass);
-    }();
-    if (!registered)
-        throw std::runtime_error("Die Fensterklasse der Taskleiste fehlt");
-}
-
 } // namespace
 
 TaskbarOwner::TaskbarOwner()
 {
-    RegisterOwnerClass();
+    RegisterWindowClass({ClassName, OwnerProc, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ProgramIcon))});
     const int left = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int top = GetSystemMetrics(SM_CYSCREEN) / 2;
     window_ = CreateWindowExW(0, ClassName, ApplicationTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left,

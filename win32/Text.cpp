@@ -66,4 +66,12 @@ std::string NfcUtf8(std::wstring_view utf16)
     return Normalize(utf16, normalized) ? Utf8(normalized) : Utf8(utf16);
 }
 
+std::wstring WindowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
 } // namespace quarl

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <windows.h>
 
 namespace quarl {
 
@@ -13,5 +14,8 @@ namespace quarl {
 // UTF-8 in NFC, the form the building names are written in, so that a decomposed "ä" still matches. Text that
 // cannot be normalised (a lone surrogate) is converted as it is.
 [[nodiscard]] std::string NfcUtf8(std::wstring_view utf16);
+
+// The whole text of a window or control.
+[[nodiscard]] std::wstring WindowText(HWND window);
 
 } // namespace quarl

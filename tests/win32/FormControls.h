@@ -2,6 +2,7 @@
 
 #include "win32/Main.h"
 #include "win32/TaskbarOwner.h"
+#include "win32/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -55,12 +56,7 @@ protected:
         return child;
     }
 
-    static std::wstring Text(HWND window)
-    {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
+    static std::wstring Text(HWND window) { return WindowText(window); }
 
     static void ClickSabo() { SendMessageW(Sabo, BM_CLICK, 0, 0); }
 
