@@ -1,0 +1,64 @@
+#include "FormControls.h"
+#include "Keyboard.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quarl {
+namespace {
+
+enum class Focus { Input, Output, Sabo };
+
+struct KeyCase
+{
+    const char* keys;
+    Focus focus;
+    // Input's text afterwards; it holds "Eisenmine (3) " with the caret at its end before the keys.
+    const wchar_t* input;
+    bool windowStays = true;
+    bool menuOpens = false;
+};
+
+void PrintTo(const KeyCase& row, std::ostream* out)
+{
+    *out << '"' << row.keys << '"';
+}
+
+// Each row gets a window of its own: in some the keys close it.
+class KeyTest : public FormTest, public testing::WithParamInterface<KeyCase>
+{
+protected:
+    static void SetUpTestSuite() {}
+    void SetUp() override { Open(Layout::ScreenDpi()); }
+    void TearDown() override { Close(); }
+};
+
+TEST_P(KeyTest, KeysDoWhatTheyDoInAWindowWithDisabledMenus)
+{
+    const KeyCase& row = GetParam();
+    SetWindowTextW(Input, L"Eisenmine (3) ");
+    SendMessageW(Input, EM_SETSEL, 14, 14);
+    SetFocus(row.focus == Focus::Input ? Input : row.focus == Focus::Output ? Output : Sabo);
+
+    const bool menuOpened = PressKeys(Form(), row.keys);
+    ASSERT_EQ(IsWindow(Input) != FALSE, row.windowStays);
+    if (!row.windowStays)
+        return;
+    EXPECT_EQ(menuOpened, row.menuOpens);
+    EXPECT_EQ(Text(Input), row.input);
+    EXPECT_EQ(Text(Output), L"Das Ergebnis erscheint hier.\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyTest,
+    testing::Values(KeyCase{"Esc abc", Focus::Input, L"Eisenmine (3) abc"},
+                    KeyCase{"Esc", Focus::Output, L"Eisenmine (3) "}, KeyCase{"Esc", Focus::Sabo, L"Eisenmine (3) "},
+                    KeyCase{"Alt+O abc", Focus::Input, L"Eisenmine (3) abc"},
+                    KeyCase{"Alt+E abc", Focus::Input, L"Eisenmine (3) abc"},
+                    KeyCase{"Alt+O Alt+O abc", Focus::Input, L"Eisenmine (3) abc"},
+                    KeyCase{"Alt+Space", Focus::Input, L"Eisenmine (3) ", true, true},
+                    KeyCase{"Alt+F4", Focus::Input, L"", false}));
+
+} // namespace
+} // namespace quarl
