@@ -74,14 +74,15 @@ void FitLabel(HWND label, HFONT font)
 }
 
 // Tab moves on to the next control, as in a dialog, instead of typing a tab character; Ctrl+Tab still types one.
-LRESULT CALLBACK TabLeavesBox(HWND box, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR)
+// Escape is left to the window too, which ignores it: a multi-line edit box in a dialog would close its parent.
+LRESULT CALLBACK DialogKeysLeaveBox(HWND box, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR)
 {
     if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(box, TabLeavesBox, 0);
+        RemoveWindowSubclass(box, DialogKeysLeaveBox, 0);
     LRESULT result = DefSubclassProc(box, message, first, second);
     const auto* key = reinterpret_cast<const MSG*>(second);
-    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_TAB &&
-        GetKeyState(VK_CONTROL) >= 0)
+    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN &&
+        ((key->wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) || key->wParam == VK_ESCAPE))
         result &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
     return result;
 }
@@ -153,7 +154,7 @@ void TMainForm::createControls()
         createControl(L"EDIT", L"Das Ergebnis erscheint hier.\r\n", EditBoxStyle | ES_READONLY, {368, 16, 257, 361});
     for (HWND box : {Input, Output}) {
         SendMessageW(box, EM_SETLIMITTEXT, TextLimit, 0);
-        SetWindowSubclass(box, TabLeavesBox, 0, 0);
+        SetWindowSubclass(box, DialogKeysLeaveBox, 0, 0);
     }
     SetWindowSubclass(Input, InputProc, 1, reinterpret_cast<DWORD_PTR>(this));
 

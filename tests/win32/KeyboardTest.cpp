@@ -60,5 +60,26 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"Alt+Space", Focus::Input, L"Eisenmine (3) ", true, true},
                     KeyCase{"Alt+F4", Focus::Input, L"", false}));
 
+using TaskbarActivation = FormTest;
+
+TEST_F(TaskbarActivation, TypingAfterTheEntryIsActivatedLandsInInput)
+{
+    SetWindowTextW(Input, L"");
+    SetForegroundWindow(GetWindow(Form(), GW_OWNER));
+    PressKeys(Form(), "abc");
+    EXPECT_EQ(Text(Input), L"abc");
+}
+
+TEST_F(TaskbarActivation, RestoringTheEntryShowsTheWindowAndTypingLandsInInput)
+{
+    SetWindowTextW(Input, L"");
+    SendMessageW(Form(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_FALSE(IsWindowVisible(Form()));
+    ShowWindow(GetWindow(Form(), GW_OWNER), SW_RESTORE);
+    PressKeys(Form(), "abc");
+    EXPECT_TRUE(IsWindowVisible(Form()));
+    EXPECT_EQ(Text(Input), L"abc");
+}
+
 } // namespace
 } // namespace quarl

@@ -107,6 +107,13 @@ TEST_F(MainFormStart, TabVisitsInputOutputAndSabo)
     EXPECT_EQ(GetNextDlgTabItem(Form(), Input, TRUE), Sabo);
 }
 
+// Screen readers name an edit box after the label just before it in the window order.
+TEST_F(MainFormStart, EachBoxComesRightAfterItsLabel)
+{
+    EXPECT_EQ(Text(GetWindow(Input, GW_HWNDPREV)), L"Berichte");
+    EXPECT_EQ(Text(GetWindow(Output, GW_HWNDPREV)), L"Ergebnis");
+}
+
 // Keys as the message loop hands them to the dialog manager.
 void Press(HWND target, WPARAM key)
 {
