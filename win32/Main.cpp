@@ -246,6 +246,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM first, LPARAM second)
     case WM_ACTIVATE:
         Activate(LOWORD(first) != WA_INACTIVE);
         return 0;
+    case WM_SETFOCUS:
+        // The window itself takes no typing: as in a dialog, the focus goes on to a control.
+        restoreFocus();
+        return 0;
     case WM_SYSCOMMAND:
         // The task-bar entry belongs to the owner, so minimising goes through it.
         if ((first & 0xFFF0) == SC_MINIMIZE && GetWindow(window, GW_OWNER)) {
@@ -309,8 +313,13 @@ void TMainForm::Activate(bool active)
         if (HWND focus = GetFocus(); focus && IsChild(window_, focus))
             focus_ = focus;
     } else {
-        SetFocus(focus_ && IsWindow(focus_) ? focus_ : Input);
+        restoreFocus();
     }
+}
+
+void TMainForm::restoreFocus()
+{
+    SetFocus(focus_ && IsChild(window_, focus_) ? focus_ : Input);
 }
 
 void TMainForm::FileSaveAs()

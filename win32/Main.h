@@ -55,6 +55,7 @@ private:
     void Command(WPARAM first, LPARAM second);
     LRESULT Colour(HWND control, HDC dc) const;
     void Activate(bool active);
+    void restoreFocus();
 
     void createWindow(HWND owner);
     void createControls();

@@ -70,6 +70,15 @@ TEST_F(TaskbarActivation, TypingAfterTheEntryIsActivatedLandsInInput)
     EXPECT_EQ(Text(Input), L"abc");
 }
 
+TEST_F(TaskbarActivation, FocusGoesBackToTheControlThatHadIt)
+{
+    SetFocus(Sabo);
+    SetForegroundWindow(GetWindow(Form(), GW_OWNER));
+    PressKeys(Form(), "");
+    EXPECT_EQ(GetFocus(), Sabo);
+    SetFocus(Input);
+}
+
 TEST_F(TaskbarActivation, RestoringTheEntryShowsTheWindowAndTypingLandsInInput)
 {
     SetWindowTextW(Input, L"");
