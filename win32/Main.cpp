@@ -139,17 +139,21 @@ HWND TMainForm::createControl(const wchar_t* kind, const wchar_t* text, DWORD st
     return control;
 }
 
-// Controls are made in tab order; each area is left, top, width and height at 96 dots per inch.
+HWND TMainForm::createLabel(const wchar_t* text, ControlArea area)
+{
+    HWND label = createControl(L"STATIC", text, SS_LEFT | SS_NOPREFIX, area);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.LabelFont()), FALSE);
+    FitLabel(label, layout_.LabelFont());
+    return label;
+}
+
+// Controls are made in tab order, each label right before its box, after which screen readers name the box; each
+// area is left, top, width and height at 96 dots per inch.
 void TMainForm::createControls()
 {
-    Label1 = createControl(L"STATIC", L"Berichte", SS_LEFT | SS_NOPREFIX, {16, 0, 49, 16});
-    Label2 = createControl(L"STATIC", L"Ergebnis", SS_LEFT | SS_NOPREFIX, {376, 0, 54, 16});
-    for (HWND label : {Label1, Label2}) {
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.LabelFont()), FALSE);
-        FitLabel(label, layout_.LabelFont());
-    }
-
+    Label1 = createLabel(L"Berichte", {16, 0, 49, 16});
     Input = createControl(L"EDIT", InputHint, EditBoxStyle, {8, 16, 257, 361});
+    Label2 = createLabel(L"Ergebnis", {376, 0, 54, 16});
     Output =
         createControl(L"EDIT", L"Das Ergebnis erscheint hier.\r\n", EditBoxStyle | ES_READONLY, {368, 16, 257, 361});
     for (HWND box : {Input, Output}) {

@@ -61,6 +61,7 @@ private:
     void createControls();
     void createMenus();
     void setUpDialogs();
+    HWND createLabel(const wchar_t* text, ControlArea area);
     HWND createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent = nullptr);
 
     Layout layout_;
