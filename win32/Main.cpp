@@ -102,6 +102,8 @@ TMainForm::TMainForm(HWND owner, int dpi) : layout_(dpi)
         createMenus();
         setUpDialogs();
     } catch (...) {
+        // Only a finished window ends the message loop when it goes: the box that shows this error must wait.
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
         throw;
     }
