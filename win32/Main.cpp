@@ -107,6 +107,7 @@ TMainForm::TMainForm(HWND owner, int dpi) : layout_(dpi)
         DestroyWindow(window_);
         throw;
     }
+    SetErrorBoxOwner(window_);
 }
 
 TMainForm::~TMainForm()
@@ -264,6 +265,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM first, LPARAM second)
         }
         break;
     case WM_NCDESTROY:
+        SetErrorBoxOwner(nullptr);
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         window_ = nullptr;
         PostQuitMessage(0);
