@@ -141,28 +141,43 @@ TEST_F(MainFormStart, SaboOnTheHintGivesZeroCounts)
     EXPECT_EQ(Text(Output), Joined(CountSaboReports(std::vector<std::string>{})));
 }
 
-// The layout is scaled by the window font's real text height over 13, the height at 96 dots per inch.
-class LayoutTest : public FormTest, public testing::WithParamInterface<int>
+// The layout is scaled by the window font's real text height over 13, the height at 96 dots per inch, rounded
+// to the nearest pixel.
+struct LayoutCase
+{
+    int dpi;
+    int textHeight;
+    SIZE client;
+    SIZE sabo;
+};
+
+void PrintTo(const LayoutCase& row, std::ostream* out)
+{
+    *out << row.dpi << " dpi";
+}
+
+class LayoutTest : public FormTest, public testing::WithParamInterface<LayoutCase>
 {
 protected:
     static void SetUpTestSuite() {}
-    void SetUp() override { Open(GetParam()); }
+    void SetUp() override { Open(GetParam().dpi); }
     void TearDown() override { Close(); }
 };
 
 TEST_P(LayoutTest, SizesFollowTheFontsTextHeight)
 {
-    const int height = TextHeight(Input);
-    EXPECT_EQ(height, Layout(GetParam()).TextHeight());
+    const LayoutCase& row = GetParam();
+    ASSERT_EQ(TextHeight(Input), row.textHeight);
     RECT client{};
     GetClientRect(Form(), &client);
-    EXPECT_EQ(client.right, 633 * height / 13);
-    EXPECT_EQ(client.bottom, 385 * height / 13);
+    EXPECT_EQ(client.right, row.client.cx);
+    EXPECT_EQ(client.bottom, row.client.cy);
     RECT button{};
     GetWindowRect(Sabo, &button);
-    EXPECT_EQ(button.right - button.left, 75 * height / 13);
+    EXPECT_EQ(button.right - button.left, row.sabo.cx);
+    EXPECT_EQ(button.bottom - button.top, row.sabo.cy);
     // The labels' 10-point font stays larger than the 8-point window font.
-    EXPECT_GT(TextHeight(Child(Form(), L"STATIC", 0)), height);
+    EXPECT_GT(TextHeight(Child(Form(), L"STATIC", 0)), row.textHeight);
 }
 
 TEST(LayoutFonts, HigherResolutionsGiveHigherText)
@@ -171,7 +186,11 @@ TEST(LayoutFonts, HigherResolutionsGiveHigherText)
     EXPECT_LT(Layout(120).TextHeight(), Layout(144).TextHeight());
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, LayoutTest, testing::Values(96, 120, 144));
+// 385 * 16 / 13 is 473.8 and 633 * 20 / 13 is 973.8: both round up.
+INSTANTIATE_TEST_SUITE_P(Dpi, LayoutTest,
+                         testing::Values(LayoutCase{96, 13, {633, 385}, {75, 25}},
+                                         LayoutCase{120, 16, {779, 474}, {92, 31}},
+                                         LayoutCase{144, 20, {974, 592}, {115, 38}}));
 
 TEST_F(MainFormTest, SaboCountsTheLinesAsDisplayed)
 {
