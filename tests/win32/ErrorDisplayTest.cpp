@@ -1,11 +1,10 @@
 #include "win32/ErrorDisplay.h"
 
+#include "ExpectedResult.h"
 #include "FormControls.h"
 #include "MessageBoxCatcher.h"
 
-#include "counting/SaboCounter.h"
 #include "frontend/ErrorText.h"
-#include "win32/EditBoxLines.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +74,7 @@ TEST_F(ErrorDisplayTest, ErrorOfAnotherTypeGivesAnEmptyTextAndTheWindowGoesOn)
     }
     SetWindowTextW(Input, L"Eisenmine (3)");
     ClickSabo();
-    EXPECT_EQ(DisplayLines(Output), CountSaboReports(DisplayLines(Input)));
+    EXPECT_EQ(Text(Output), ResultText({{L"Eisenmine", 3}}, 3));
 }
 
 } // namespace
