@@ -47,6 +47,9 @@ void ShowHiddenWithOwner(HWND owner)
 
 LRESULT SystemCommand(HWND owner, WPARAM command, LPARAM position)
 {
+    // Disabled while an error box is shown: the entry's menu must not close or hide the window meanwhile.
+    if (!IsWindowEnabled(owner))
+        return 0;
     switch (command & 0xFFF0) {
     case SC_MINIMIZE:
         ForEachOwned(owner, [](HWND owned) {

@@ -57,23 +57,28 @@ inline std::vector<INPUT> Keys(const std::string& written)
     return keys;
 }
 
+// Whether a menu was open when EndOpenMenu last ran.
+inline bool menuWasOpen = false;
+
+// Closes a menu that keys opened, so that its own loop cannot keep a test waiting.
+inline void CALLBACK EndOpenMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &thread) && (thread.flags & GUI_INMENUMODE)) {
+        menuWasOpen = true;
+        EndMenu();
+    }
+}
+
 // Sends the keys to the window that has the keyboard focus and handles what they cause as the program's message
-// loop does. A menu that the keys open is closed again after a second, so that its own loop cannot keep the test
-// waiting; the result says whether one was open.
+// loop does. A menu that the keys open is closed again after a second; the result says whether one was open.
 inline bool PressKeys(HWND mainForm, const std::string& written)
 {
-    static bool menuOpen = false;
-    menuOpen = false;
+    menuWasOpen = false;
     std::vector<INPUT> keys = Keys(written);
     EXPECT_EQ(SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)), keys.size());
-    const UINT_PTR timer = SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR, DWORD) {
-        GUITHREADINFO thread{};
-        thread.cbSize = sizeof thread;
-        if (GetGUIThreadInfo(GetCurrentThreadId(), &thread) && (thread.flags & GUI_INMENUMODE)) {
-            menuOpen = true;
-            EndMenu();
-        }
-    });
+    const UINT_PTR timer = SetTimer(nullptr, 0, 1000, EndOpenMenu);
     for (int idle = 0; idle < 10;) {
         MSG message;
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -85,7 +90,7 @@ inline bool PressKeys(HWND mainForm, const std::string& written)
         }
     }
     KillTimer(nullptr, timer);
-    return menuOpen;
+    return menuWasOpen;
 }
 
 } // namespace quarl

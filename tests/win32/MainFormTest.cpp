@@ -239,6 +239,16 @@ TEST_F(MainFormTest, ResultIsNotUndoableButTypingIs)
 TEST_F(TaskbarEntry, MinimisingAndRestoringActOnTheMainWindow)
 {
     HWND owner = GetWindow(Form(), GW_OWNER);
+    // While an error box disables the entry, its commands do nothing.
+    EnableWindow(owner, FALSE);
+    for (const WPARAM command : {WPARAM{SC_MINIMIZE}, WPARAM{SC_CLOSE}})
+        SendMessageW(owner, WM_SYSCOMMAND, command, 0);
+    EnableWindow(owner, TRUE);
+    MSG pending;
+    while (PeekMessageW(&pending, Form(), 0, 0, PM_REMOVE))
+        DispatchMessageW(&pending);
+    ASSERT_TRUE(IsWindowVisible(Form()));
+
     SendMessageW(Form(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(IsIconic(owner));
     EXPECT_FALSE(IsWindowVisible(Form()));
