@@ -8,6 +8,7 @@
 #include "PlainTextBox.h"
 
 #include "counting/SaboCounter.h"
+#include "frontend/TextHeightScale.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,8 +31,6 @@ using namespace Qt::StringLiterals;
 namespace quarl {
 namespace {
 
-// The layout below is drawn for a window font of this text height.
-constexpr int DesignTextHeight = 13;
 // Where the window's outer corner goes on the screen.
 constexpr QPoint WindowCorner(196, 141);
 // The labels' font: 10 points, which is 13 pixels at 96 dots per inch.
@@ -278,7 +277,7 @@ void TMainForm::connectCommands()
 
 int TMainForm::scaled(int pixels) const
 {
-    return (pixels * textHeight_ + DesignTextHeight / 2) / DesignTextHeight;
+    return ScaledToTextHeight(pixels, textHeight_);
 }
 
 void TMainForm::FileSaveAs()

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <string_view>
+#include <windows.h>
 
 namespace quarl {
 
 // The application's title: the caption of its error boxes and of its task-bar entry.
 inline constexpr wchar_t ApplicationTitle[] = L"QUARL-Counter";
+
+// The window that error boxes belong to from now on: they are centred on it and stay in front of it. Without one
+// (null, the default) they belong to no window.
+void SetErrorBoxOwner(HWND window) noexcept;
 
 // Shows a UTF-8 error message in a message box with the stop icon and one OK button, modal for the whole program
 // and captioned with the application's title.

@@ -1,12 +1,13 @@
 #include "Layout.h"
 
+#include "frontend/TextHeightScale.h"
+
 #include <stdexcept>
 
 namespace quarl {
 namespace {
 
 constexpr int DesignDpi = 96;
-constexpr int DesignTextHeight = 13;
 // Character heights at 96 dots per inch: 8 points for the window, 10 points for the labels.
 constexpr int WindowFontHeight = 11;
 constexpr int LabelFontHeight = 13;
@@ -52,7 +53,7 @@ Layout::~Layout()
 
 int Layout::Scaled(int pixels) const noexcept
 {
-    return pixels * textHeight_ / DesignTextHeight;
+    return ScaledToTextHeight(pixels, textHeight_);
 }
 
 int Layout::ScreenDpi()

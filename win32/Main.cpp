@@ -74,14 +74,15 @@ void FitLabel(HWND label, HFONT font)
 }
 
 // Tab moves on to the next control, as in a dialog, instead of typing a tab character; Ctrl+Tab still types one.
-LRESULT CALLBACK TabLeavesBox(HWND box, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR)
+// Escape is left to the window too, which ignores it: a multi-line edit box in a dialog would close its parent.
+LRESULT CALLBACK DialogKeysLeaveBox(HWND box, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR)
 {
     if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(box, TabLeavesBox, 0);
+        RemoveWindowSubclass(box, DialogKeysLeaveBox, 0);
     LRESULT result = DefSubclassProc(box, message, first, second);
     const auto* key = reinterpret_cast<const MSG*>(second);
-    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_TAB &&
-        GetKeyState(VK_CONTROL) >= 0)
+    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN &&
+        ((key->wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) || key->wParam == VK_ESCAPE))
         result &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
     return result;
 }
@@ -101,9 +102,12 @@ TMainForm::TMainForm(HWND owner, int dpi) : layout_(dpi)
         createMenus();
         setUpDialogs();
     } catch (...) {
+        // Only a finished window ends the message loop when it goes: the box that shows this error must wait.
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
         throw;
     }
+    SetErrorBoxOwner(window_);
 }
 
 TMainForm::~TMainForm()
@@ -138,22 +142,26 @@ HWND TMainForm::createControl(const wchar_t* kind, const wchar_t* text, DWORD st
     return control;
 }
 
-// Controls are made in tab order; each area is left, top, width and height at 96 dots per inch.
+HWND TMainForm::createLabel(const wchar_t* text, ControlArea area)
+{
+    HWND label = createControl(L"STATIC", text, SS_LEFT | SS_NOPREFIX, area);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.LabelFont()), FALSE);
+    FitLabel(label, layout_.LabelFont());
+    return label;
+}
+
+// Controls are made in tab order, each label right before its box, after which screen readers name the box; each
+// area is left, top, width and height at 96 dots per inch.
 void TMainForm::createControls()
 {
-    Label1 = createControl(L"STATIC", L"Berichte", SS_LEFT | SS_NOPREFIX, {16, 0, 49, 16});
-    Label2 = createControl(L"STATIC", L"Ergebnis", SS_LEFT | SS_NOPREFIX, {376, 0, 54, 16});
-    for (HWND label : {Label1, Label2}) {
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.LabelFont()), FALSE);
-        FitLabel(label, layout_.LabelFont());
-    }
-
+    Label1 = createLabel(L"Berichte", {16, 0, 49, 16});
     Input = createControl(L"EDIT", InputHint, EditBoxStyle, {8, 16, 257, 361});
+    Label2 = createLabel(L"Ergebnis", {376, 0, 54, 16});
     Output =
         createControl(L"EDIT", L"Das Ergebnis erscheint hier.\r\n", EditBoxStyle | ES_READONLY, {368, 16, 257, 361});
     for (HWND box : {Input, Output}) {
         SendMessageW(box, EM_SETLIMITTEXT, TextLimit, 0);
-        SetWindowSubclass(box, TabLeavesBox, 0, 0);
+        SetWindowSubclass(box, DialogKeysLeaveBox, 0, 0);
     }
     SetWindowSubclass(Input, InputProc, 1, reinterpret_cast<DWORD_PTR>(this));
 
@@ -245,6 +253,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM first, LPARAM second)
     case WM_ACTIVATE:
         Activate(LOWORD(first) != WA_INACTIVE);
         return 0;
+    case WM_SETFOCUS:
+        // The window itself takes no typing: as in a dialog, the focus goes on to a control.
+        restoreFocus();
+        return 0;
     case WM_SYSCOMMAND:
         // The task-bar entry belongs to the owner, so minimising goes through it.
         if ((first & 0xFFF0) == SC_MINIMIZE && GetWindow(window, GW_OWNER)) {
@@ -253,6 +265,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM first, LPARAM second)
         }
         break;
     case WM_NCDESTROY:
+        SetErrorBoxOwner(nullptr);
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         window_ = nullptr;
         PostQuitMessage(0);
@@ -308,8 +321,13 @@ void TMainForm::Activate(bool active)
         if (HWND focus = GetFocus(); focus && IsChild(window_, focus))
             focus_ = focus;
     } else {
-        SetFocus(focus_ && IsWindow(focus_) ? focus_ : Input);
+        restoreFocus();
     }
+}
+
+void TMainForm::restoreFocus()
+{
+    SetFocus(focus_ && IsChild(window_, focus_) ? focus_ : Input);
 }
 
 void TMainForm::FileSaveAs()

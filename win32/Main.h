@@ -55,11 +55,13 @@ private:
     void Command(WPARAM first, LPARAM second);
     LRESULT Colour(HWND control, HDC dc) const;
     void Activate(bool active);
+    void restoreFocus();
 
     void createWindow(HWND owner);
     void createControls();
     void createMenus();
     void setUpDialogs();
+    HWND createLabel(const wchar_t* text, ControlArea area);
     HWND createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent = nullptr);
 
     Layout layout_;

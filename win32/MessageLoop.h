@@ -8,4 +8,7 @@ namespace quarl {
 // the arrow keys move between the main window's controls as in a dialog.
 int RunMessageLoop(HWND mainForm);
 
+// Handles one message as the loop does.
+void DispatchLoopMessage(HWND mainForm, MSG& message);
+
 } // namespace quarl

@@ -34,9 +34,22 @@ void ForEachOwned(HWND owner, Act act)
 }
 
 // Minimising hides the owned windows, restoring shows them again: not every system does that by itself for
-// owned windows that are not pop-ups.
+// owned windows that are not pop-ups. They come back however the owner is restored, by command or by ShowWindow.
+void ShowHiddenWithOwner(HWND owner)
+{
+    if (IsIconic(owner))
+        return;
+    ForEachOwned(owner, [](HWND owned) {
+        if (RemovePropW(owned, HiddenMark))
+            ShowWindow(owned, SW_SHOW);
+    });
+}
+
 LRESULT SystemCommand(HWND owner, WPARAM command, LPARAM position)
 {
+    // Disabled while an error box is shown: the entry's menu must not close or hide the window meanwhile.
+    if (!IsWindowEnabled(owner))
+        return 0;
     switch (command & 0xFFF0) {
     case SC_MINIMIZE:
         ForEachOwned(owner, [](HWND owned) {
@@ -47,11 +60,7 @@ LRESULT SystemCommand(HWND owner, WPARAM command, LPARAM position)
         return 0;
     case SC_RESTORE:
         ShowWindow(owner, SW_RESTORE);
-        ForEachOwned(owner, [](HWND owned) {
-            if (RemovePropW(owned, HiddenMark))
-                ShowWindow(owned, SW_SHOW);
-            SetForegroundWindow(owned);
-        });
+        ForEachOwned(owner, [](HWND owned) { SetForegroundWindow(owned); });
         return 0;
     case SC_CLOSE:
         ForEachOwned(owner, [](HWND owned) { PostMessageW(owned, WM_CLOSE, 0, 0); });
@@ -66,6 +75,9 @@ LRESULT CALLBACK OwnerProc(HWND owner, UINT message, WPARAM first, LPARAM second
     switch (message) {
     case WM_SYSCOMMAND:
         return SystemCommand(owner, first, second);
+    case WM_WINDOWPOSCHANGED:
+        ShowHiddenWithOwner(owner);
+        return DefWindowProcW(owner, message, first, second);
     case WM_SETFOCUS:
         ForEachOwned(owner, [](HWND owned) {
             if (IsWindowVisible(owned) && IsWindowEnabled(owned))

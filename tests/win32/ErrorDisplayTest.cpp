@@ -1,14 +1,14 @@
 #include "win32/ErrorDisplay.h"
 
+#include "ExpectedResult.h"
 #include "FormControls.h"
 #include "MessageBoxCatcher.h"
 
-#include "counting/SaboCounter.h"
 #include "frontend/ErrorText.h"
-#include "win32/EditBoxLines.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -50,7 +50,18 @@ TEST_F(ErrorDisplayTest, EscapingErrorIsShownInAStopBoxForTheWholeProgram)
     EXPECT_EQ(box.shown().text, L"Kein Speicher.");
     EXPECT_TRUE(box.shown().hasIcon);
     EXPECT_FALSE(box.shown().windowEnabled) << "the box is modal for the whole program";
+    EXPECT_FALSE(box.shown().entryEnabled) << "the box is modal for the whole program";
     EXPECT_TRUE(IsWindowEnabled(Form()));
+    EXPECT_TRUE(IsWindowEnabled(GetWindow(Form(), GW_OWNER)));
+}
+
+TEST_F(ErrorDisplayTest, BoxBelongsToTheMainWindowAndIsCentredOnIt)
+{
+    MessageBoxCatcher box(Form());
+    Guarded([] { throw std::runtime_error("Kein Speicher"); });
+    EXPECT_EQ(box.shown().owner, Form());
+    EXPECT_LE(std::abs(box.shown().offCentre.x), 1);
+    EXPECT_LE(std::abs(box.shown().offCentre.y), 1);
 }
 
 TEST_F(ErrorDisplayTest, ErrorOfAnotherTypeGivesAnEmptyTextAndTheWindowGoesOn)
@@ -63,7 +74,7 @@ TEST_F(ErrorDisplayTest, ErrorOfAnotherTypeGivesAnEmptyTextAndTheWindowGoesOn)
     }
     SetWindowTextW(Input, L"Eisenmine (3)");
     ClickSabo();
-    EXPECT_EQ(DisplayLines(Output), CountSaboReports(DisplayLines(Input)));
+    EXPECT_EQ(Text(Output), ResultText({{L"Eisenmine", 3}}, 3));
 }
 
 } // namespace

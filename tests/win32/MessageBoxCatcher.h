@@ -13,6 +13,10 @@ struct ShownBoxes
     std::wstring text;
     bool hasIcon = false;
     bool windowEnabled = true;
+    bool entryEnabled = true;
+    HWND owner = nullptr;
+    // How far the box's centre lies from the window's, in pixels across and down.
+    POINT offCentre{};
 };
 
 // Answers every message box of this thread with OK as soon as it opens and keeps what it showed.
@@ -52,6 +56,14 @@ private:
         ++shown_.count;
         shown_.caption = Text(box);
         shown_.windowEnabled = IsWindowEnabled(window_) != FALSE;
+        shown_.entryEnabled = IsWindowEnabled(GetWindow(window_, GW_OWNER)) != FALSE;
+        shown_.owner = GetWindow(box, GW_OWNER);
+        RECT boxArea{};
+        RECT windowArea{};
+        GetWindowRect(box, &boxArea);
+        GetWindowRect(window_, &windowArea);
+        shown_.offCentre = {(boxArea.left + boxArea.right - windowArea.left - windowArea.right) / 2,
+                            (boxArea.top + boxArea.bottom - windowArea.top - windowArea.bottom) / 2};
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             if (SendMessageW(child, WM_GETDLGCODE, 0, 0) & (DLGC_BUTTON | DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))
                 continue;
