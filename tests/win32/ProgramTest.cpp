@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <windows.h>
 
@@ -126,11 +125,10 @@ TEST_P(Program, EndsWithItsStatusOnceWhatItShowsIsClosed)
 // from outside, as a user would.
 TEST(InstalledProgram, CountsAReport)
 {
-    const char* installed = std::getenv("QUARL_INSTALLED_PROGRAM");
-    if (!installed)
+    wchar_t path[MAX_PATH]{};
+    if (!GetEnvironmentVariableW(L"QUARL_INSTALLED_PROGRAM", path, MAX_PATH))
         GTEST_SKIP() << "no installed program named";
-    const std::wstring path(installed, installed + std::char_traits<char>::length(installed));
-    const Started program(path.c_str(), L"TMainForm");
+    const Started program(path, L"TMainForm");
     ASSERT_NE(program.window, nullptr);
     HWND input = FindWindowExW(program.window, nullptr, L"EDIT", nullptr);
     HWND output = FindWindowExW(program.window, input, L"EDIT", nullptr);
