@@ -326,7 +326,8 @@ void TMainForm::restoreFocus()
 // of being stretched. It goes where the system suggests, with the client size the layout asks for.
 void TMainForm::ChangeDpi(int dpi, const RECT& suggested)
 {
-    auto previous = std::exchange(layout_, std::make_unique<Layout>(dpi));
+    // The old fonts stay until every control has been given the new ones.
+    const auto previous = std::exchange(layout_, std::make_unique<Layout>(dpi));
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->WindowFont()), FALSE);
     placeControls();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -341,6 +342,7 @@ void TMainForm::ChangeDpi(int dpi, const RECT& suggested)
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+// Each control at its place for the current layout, in its font; labels grow to their captions again.
 void TMainForm::placeControls()
 {
     for (const auto& [control, area, label] : placed_) {
