@@ -1,7 +1,10 @@
 #include "Layout.h"
 
+#include "Text.h"
+
 #include "frontend/TextHeightScale.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace quarl {
@@ -54,6 +57,23 @@ Layout::~Layout()
 int Layout::Scaled(int pixels) const noexcept
 {
     return ScaledToTextHeight(pixels, textHeight_);
+}
+
+// Where the font runs wider or taller than the label, the label grows to the right or down.
+void Layout::FitLabel(HWND label) const
+{
+    const std::wstring text = WindowText(label);
+    HDC dc = GetDC(label);
+    HGDIOBJ previous = SelectObject(dc, labelFont_);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    RECT area{};
+    GetClientRect(label, &area);
+    if (size.cx > area.right || size.cy > area.bottom)
+        SetWindowPos(label, nullptr, 0, 0, std::max(size.cx, area.right), std::max(size.cy, area.bottom),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int Layout::ScreenDpi()

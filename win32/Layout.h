@@ -19,6 +19,8 @@ public:
     [[nodiscard]] HFONT LabelFont() const noexcept { return labelFont_; }
     [[nodiscard]] int TextHeight() const noexcept { return textHeight_; }
     [[nodiscard]] int Scaled(int pixels) const noexcept;
+    // A caption is never cut off: the label grows to its text in the label font.
+    void FitLabel(HWND label) const;
 
     // The resolution of the screen, which the window is laid out for.
     [[nodiscard]] static int ScreenDpi();

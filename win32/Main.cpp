@@ -12,6 +12,7 @@
 #include <commctrl.h>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quarl {
 namespace {
@@ -57,22 +58,6 @@ MenuItem AddItem(HMENU menu, UINT id, const wchar_t* text)
     return {menu, id};
 }
 
-// A caption is never cut off: where the substituted font runs wider, the label grows to the right.
-void FitLabel(HWND label, HFONT font)
-{
-    const std::wstring text = WindowText(label);
-    HDC dc = GetDC(label);
-    HGDIOBJ previous = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
-    RECT area{};
-    GetClientRect(label, &area);
-    if (size.cx > area.right)
-        SetWindowPos(label, nullptr, 0, 0, size.cx, area.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // Tab moves on to the next control, as in a dialog, instead of typing a tab character; Ctrl+Tab still types one.
 // Escape is left to the window too, which ignores it: a multi-line edit box in a dialog would close its parent.
 LRESULT CALLBACK DialogKeysLeaveBox(HWND box, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR)
@@ -94,7 +79,7 @@ bool IsPushButton(HWND control)
 
 } // namespace
 
-TMainForm::TMainForm(HWND owner, int dpi) : layout_(dpi)
+TMainForm::TMainForm(HWND owner, int dpi) : layout_(std::make_unique<Layout>(dpi))
 {
     createWindow(owner);
     try {
@@ -120,33 +105,35 @@ void TMainForm::createWindow(HWND owner)
 {
     RegisterWindowClass({ClassName, WindowProc, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ProgramIcon)),
                          GetSysColorBrush(COLOR_BTNFACE)});
-    RECT frame{0, 0, layout_.Scaled(ClientWidth), layout_.Scaled(ClientHeight)};
+    RECT frame{0, 0, layout_->Scaled(ClientWidth), layout_->Scaled(ClientHeight)};
     AdjustWindowRectEx(&frame, WindowStyle, TRUE, 0);
     // The window's own procedure sets window_ as the first message arrives.
     CreateWindowExW(0, ClassName, L"QUARL-Counter Alpha 0.2", WindowStyle, 196, 141, frame.right - frame.left,
                     frame.bottom - frame.top, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_)
         throw std::runtime_error("Das Hauptfenster lässt sich nicht öffnen");
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.WindowFont()), FALSE);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->WindowFont()), FALSE);
 }
 
 HWND TMainForm::createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent)
 {
     const DWORD extended = std::wstring_view(kind) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
-    HWND control = CreateWindowExW(extended, kind, text, WS_CHILD | WS_VISIBLE | style, layout_.Scaled(area.left),
-                                   layout_.Scaled(area.top), layout_.Scaled(area.width), layout_.Scaled(area.height),
+    HWND control = CreateWindowExW(extended, kind, text, WS_CHILD | WS_VISIBLE | style, layout_->Scaled(area.left),
+                                   layout_->Scaled(area.top), layout_->Scaled(area.width), layout_->Scaled(area.height),
                                    parent ? parent : window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!control)
         throw std::runtime_error("Ein Bedienelement lässt sich nicht anlegen");
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.WindowFont()), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->WindowFont()), FALSE);
+    placed_.push_back({control, area, false});
     return control;
 }
 
 HWND TMainForm::createLabel(const wchar_t* text, ControlArea area)
 {
     HWND label = createControl(L"STATIC", text, SS_LEFT | SS_NOPREFIX, area);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.LabelFont()), FALSE);
-    FitLabel(label, layout_.LabelFont());
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->LabelFont()), FALSE);
+    layout_->FitLabel(label);
+    placed_.back().label = true;
     return label;
 }
 
@@ -165,10 +152,12 @@ void TMainForm::createControls()
     }
     SetWindowSubclass(Input, InputProc, 1, reinterpret_cast<DWORD_PTR>(this));
 
-    Panel1 =
-        CreateBevelPanel(window_, layout_.Scaled(272), layout_.Scaled(16), layout_.Scaled(89), layout_.Scaled(361));
+    constexpr ControlArea PanelArea{272, 16, 89, 361};
+    Panel1 = CreateBevelPanel(window_, layout_->Scaled(PanelArea.left), layout_->Scaled(PanelArea.top),
+                              layout_->Scaled(PanelArea.width), layout_->Scaled(PanelArea.height));
     if (!Panel1)
         throw std::runtime_error("Die Leiste der Zähler lässt sich nicht anlegen");
+    placed_.push_back({Panel1, PanelArea, false});
     Sabo = createControl(L"BUTTON", L"Sabo", ButtonStyle, {8, 32, 75, 25}, Panel1);
     Pluen = createControl(L"BUTTON", L"Plünder", ButtonStyle | WS_DISABLED, {8, 64, 75, 25}, Panel1);
     Fleet = createControl(L"BUTTON", L"Flotten", ButtonStyle | WS_DISABLED, {8, 96, 75, 25}, Panel1);
@@ -264,6 +253,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM first, LPARAM second)
             return 0;
         }
         break;
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(first), *reinterpret_cast<const RECT*>(second));
+        return 0;
     case WM_NCDESTROY:
         SetErrorBoxOwner(nullptr);
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -328,6 +320,40 @@ void TMainForm::Activate(bool active)
 void TMainForm::restoreFocus()
 {
     SetFocus(focus_ && IsChild(window_, focus_) ? focus_ : Input);
+}
+
+// On a monitor of another scale the window is laid out again for its resolution, with fonts made for it, instead
+// of being stretched. It goes where the system suggests, with the client size the layout asks for.
+void TMainForm::ChangeDpi(int dpi, const RECT& suggested)
+{
+    // The old fonts stay until every control has been given the new ones.
+    const auto previous = std::exchange(layout_, std::make_unique<Layout>(dpi));
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->WindowFont()), FALSE);
+    placeControls();
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT frame{};
+    RECT client{};
+    GetWindowRect(window_, &frame);
+    GetClientRect(window_, &client);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + layout_->Scaled(ClientWidth) - client.right,
+                 frame.bottom - frame.top + layout_->Scaled(ClientHeight) - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+// Each control at its place for the current layout, in its font; labels grow to their captions again.
+void TMainForm::placeControls()
+{
+    for (const auto& [control, area, label] : placed_) {
+        const HFONT font = label ? layout_->LabelFont() : layout_->WindowFont();
+        if (control != Panel1)
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SetWindowPos(control, nullptr, layout_->Scaled(area.left), layout_->Scaled(area.top),
+                     layout_->Scaled(area.width), layout_->Scaled(area.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        if (label)
+            layout_->FitLabel(control);
+    }
 }
 
 void TMainForm::FileSaveAs()

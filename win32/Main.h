@@ -4,6 +4,8 @@
 
 #include <array>
 #include <commdlg.h>
+#include <memory>
+#include <vector>
 #include <windows.h>
 
 namespace quarl {
@@ -56,6 +58,8 @@ private:
     LRESULT Colour(HWND control, HDC dc) const;
     void Activate(bool active);
     void restoreFocus();
+    void ChangeDpi(int dpi, const RECT& suggested);
+    void placeControls();
 
     void createWindow(HWND owner);
     void createControls();
@@ -64,7 +68,16 @@ private:
     HWND createLabel(const wchar_t* text, ControlArea area);
     HWND createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent = nullptr);
 
-    Layout layout_;
+    // A control and where it sits at 96 dots per inch, to lay it out again for another resolution.
+    struct Placed
+    {
+        HWND control;
+        ControlArea area;
+        bool label;
+    };
+
+    std::unique_ptr<Layout> layout_;
+    std::vector<Placed> placed_;
     HWND window_ = nullptr;
     HWND focus_ = nullptr;
 

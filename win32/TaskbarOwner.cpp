@@ -5,6 +5,7 @@
 #include "WindowClass.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace quarl {
 namespace {
@@ -13,24 +14,30 @@ constexpr wchar_t ClassName[] = L"QuarlTaskbarOwner";
 
 constexpr wchar_t HiddenMark[] = L"QuarlHiddenWithOwner";
 
+struct OwnedWindows
+{
+    HWND owner;
+    std::vector<HWND> found;
+};
+
+// A plain function, not a lambda: only a function declared CALLBACK has the calling convention that 32-bit
+// Windows expects of an enumeration callback.
+BOOL CALLBACK AddIfOwned(HWND window, LPARAM search)
+{
+    auto& owned = *reinterpret_cast<OwnedWindows*>(search);
+    if (GetWindow(window, GW_OWNER) == owned.owner)
+        owned.found.push_back(window);
+    return TRUE;
+}
+
 // Calls act(window) for each window the owner owns: the main window.
 template <typename Act>
 void ForEachOwned(HWND owner, Act act)
 {
-    struct Search
-    {
-        HWND owner;
-        Act& act;
-    } search{owner, act};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            auto& wanted = *reinterpret_cast<Search*>(found);
-            if (GetWindow(window, GW_OWNER) == wanted.owner)
-                wanted.act(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    OwnedWindows owned{owner, {}};
+    EnumThreadWindows(GetCurrentThreadId(), AddIfOwned, reinterpret_cast<LPARAM>(&owned));
+    for (HWND window : owned.found)
+        act(window);
 }
 
 // Minimising hides the owned windows, restoring shows them again: not every system does that by itself for

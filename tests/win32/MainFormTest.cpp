@@ -134,7 +134,30 @@ struct LayoutCase
     int textHeight;
     SIZE client;
     SIZE sabo;
+    SIZE input;
+    int labelTextHeight;
 };
+
+SIZE WindowSize(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The window's client area and its controls' sizes as the layout for that row makes them.
+void ExpectLayout(HWND form, HWND input, HWND sabo, const LayoutCase& row)
+{
+    ASSERT_EQ(TextHeight(input), row.textHeight);
+    RECT client{};
+    GetClientRect(form, &client);
+    EXPECT_EQ(client.right, row.client.cx);
+    EXPECT_EQ(client.bottom, row.client.cy);
+    EXPECT_EQ(WindowSize(sabo).cx, row.sabo.cx);
+    EXPECT_EQ(WindowSize(sabo).cy, row.sabo.cy);
+    EXPECT_EQ(WindowSize(input).cx, row.input.cx);
+    EXPECT_EQ(WindowSize(input).cy, row.input.cy);
+}
 
 void PrintTo(const LayoutCase& row, std::ostream* out)
 {
@@ -152,18 +175,89 @@ protected:
 TEST_P(LayoutTest, SizesFollowTheFontsTextHeight)
 {
     const LayoutCase& row = GetParam();
-    ASSERT_EQ(TextHeight(Input), row.textHeight);
-    RECT client{};
-    GetClientRect(Form(), &client);
-    EXPECT_EQ(client.right, row.client.cx);
-    EXPECT_EQ(client.bottom, row.client.cy);
-    RECT button{};
-    GetWindowRect(Sabo, &button);
-    EXPECT_EQ(button.right - button.left, row.sabo.cx);
-    EXPECT_EQ(button.bottom - button.top, row.sabo.cy);
-    // The labels' 10-point font stays larger than the 8-point window font.
-    EXPECT_GT(TextHeight(Child(Form(), L"STATIC", 0)), row.textHeight);
+    ExpectLayout(Form(), Input, Sabo, row);
+    // The labels' 10-point font is larger than the 8-point window font, except at 144 dots per inch: Wine's bitmap
+    // "MS Sans Serif" has no image higher than 20 pixels.
+    EXPECT_EQ(TextHeight(Child(Form(), L"STATIC", 0)), row.labelTextHeight);
 }
+
+// Moved to a monitor of another scale, the window is laid out as if opened there, at the place the system suggests.
+struct DpiChangeCase
+{
+    int from;
+    LayoutCase to;
+    SIZE label;
+};
+
+void PrintTo(const DpiChangeCase& row, std::ostream* out)
+{
+    *out << row.from << " to " << row.to.dpi << " dpi";
+}
+
+class DpiChangeTest : public FormTest, public testing::WithParamInterface<DpiChangeCase>
+{
+protected:
+    static void SetUpTestSuite() {}
+    void SetUp() override { Open(GetParam().from); }
+    void TearDown() override { Close(); }
+};
+
+TEST_P(DpiChangeTest, WindowIsLaidOutAgainForTheNewResolution)
+{
+    const DpiChangeCase& row = GetParam();
+    const int dpi = row.to.dpi;
+    RECT suggested{300, 200, 300 + 633 * dpi / 96, 200 + 420 * dpi / 96};
+    SendMessageW(Form(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    ExpectLayout(Form(), Input, Sabo, row.to);
+    RECT frame{};
+    GetWindowRect(Form(), &frame);
+    EXPECT_EQ(frame.left, 300);
+    EXPECT_EQ(frame.top, 200);
+    HWND label = Child(Form(), L"STATIC", 0);
+    EXPECT_EQ(WindowSize(label).cx, row.label.cx);
+    EXPECT_EQ(WindowSize(label).cy, row.label.cy);
+}
+
+// "Berichte" in Wine's bitmap "MS Sans Serif" 10 pt is 49 x 16 pixels at 96 dots per inch and 59 x 20 at 120 and
+// 144, where the 20-pixel image is the largest that fits: its box is 49 x 16, 60 x 20 or 75 x 25.
+INSTANTIATE_TEST_SUITE_P(Dpi, DpiChangeTest,
+                         testing::Values(DpiChangeCase{96, {120, 16, {779, 474}, {92, 31}, {316, 444}, 20}, {60, 20}},
+                                         DpiChangeCase{144, {96, 13, {633, 385}, {75, 25}, {257, 361}, 16}, {49, 16}},
+                                         DpiChangeCase{
+                                             120, {144, 20, {974, 592}, {115, 38}, {395, 555}, 20}, {75, 25}}));
+
+// A label grows to its caption in the label font where that is wider or taller than the label, and only there.
+struct FitCase
+{
+    int dpi;
+    SIZE box;
+    SIZE fitted;
+};
+
+void PrintTo(const FitCase& row, std::ostream* out)
+{
+    *out << row.box.cx << " x " << row.box.cy << " at " << row.dpi << " dpi";
+}
+
+class LabelFit : public testing::TestWithParam<FitCase>
+{};
+
+TEST_P(LabelFit, LabelGrowsToItsCaption)
+{
+    const FitCase& row = GetParam();
+    const Layout layout(row.dpi);
+    HWND label = CreateWindowExW(0, L"STATIC", L"Berichte", WS_POPUP | SS_LEFT, 0, 0, row.box.cx, row.box.cy, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(label, nullptr);
+    layout.FitLabel(label);
+    EXPECT_EQ(WindowSize(label).cx, row.fitted.cx);
+    EXPECT_EQ(WindowSize(label).cy, row.fitted.cy);
+    DestroyWindow(label);
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, LabelFit,
+                         testing::Values(FitCase{96, {49, 16}, {49, 16}}, FitCase{120, {60, 19}, {60, 20}},
+                                         FitCase{120, {40, 30}, {59, 30}}, FitCase{96, {10, 10}, {49, 16}}));
 
 TEST(LayoutFonts, HigherResolutionsGiveHigherText)
 {
@@ -173,9 +267,9 @@ TEST(LayoutFonts, HigherResolutionsGiveHigherText)
 
 // 385 * 16 / 13 is 473.8 and 633 * 20 / 13 is 973.8: both round up.
 INSTANTIATE_TEST_SUITE_P(Dpi, LayoutTest,
-                         testing::Values(LayoutCase{96, 13, {633, 385}, {75, 25}},
-                                         LayoutCase{120, 16, {779, 474}, {92, 31}},
-                                         LayoutCase{144, 20, {974, 592}, {115, 38}}));
+                         testing::Values(LayoutCase{96, 13, {633, 385}, {75, 25}, {257, 361}, 16},
+                                         LayoutCase{120, 16, {779, 474}, {92, 31}, {316, 444}, 20},
+                                         LayoutCase{144, 20, {974, 592}, {115, 38}, {395, 555}, 20}));
 
 TEST_F(MainFormTest, SaboCountsTheLinesAsDisplayed)
 {
@@ -201,15 +295,16 @@ TEST_F(MainFormTest, SaboCountsTheLinesAsDisplayed)
 TEST_F(MainFormTest, LinesNearTheBoxWidthWrapAsTheBoxWrapsThem)
 {
     // Eisenmine gets 2 where its display line holds the whole line's "(2)", and 1 where "Bohrturm (2)" wraps away
-    // from it; Bohrturm gets 1 where "(2)" itself wraps away. With the test prefix's stand-in for "MS Sans Serif",
-    // 13 of the 60 lines fit whole and 8 break between "Bohrturm" and "(2)".
+    // from it; Bohrturm gets 1 where "(2)" itself wraps away. In Wine's bitmap "MS Sans Serif" 8 pt the box's
+    // format rectangle is 234 pixels wide: 25 of the 60 lines fit whole (up to 24 x) and 11 break between
+    // "Bohrturm" and "(2)", the longer ones where the wrapped rest of the x run leaves no room for "(2)".
     std::wstring report;
     for (int length = 0; length < 60; ++length)
         report += L"Eisenmine " + std::wstring(static_cast<std::size_t>(length), L'x') + L" Bohrturm (2)\r\n";
     SetWindowTextW(Input, report.c_str());
 
     ClickSabo();
-    EXPECT_EQ(Text(Output), ResultText({{L"Eisenmine", 73}, {L"Bohrturm", 112}}, 185));
+    EXPECT_EQ(Text(Output), ResultText({{L"Eisenmine", 85}, {L"Bohrturm", 109}}, 194));
 }
 
 TEST_F(MainFormTest, CopiedResultEndsEachLineInCrLf)

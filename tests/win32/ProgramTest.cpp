@@ -1,3 +1,5 @@
+#include "ExpectedResult.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -57,39 +59,91 @@ void PrintTo(const StartCase& row, std::ostream* out)
 class Program : public testing::TestWithParam<StartCase>
 {};
 
+// A program started as a user starts it, and the first visible window of that class it shows.
+struct Started
+{
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+
+    Started(const wchar_t* program, const wchar_t* kind)
+    {
+        std::wstring command = L"\"" + std::wstring(program) + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+            return;
+        WaitForInputIdle(process.hProcess, 60000);
+        Search search{process.dwProcessId, kind};
+        for (int attempt = 0; attempt < 600 && !search.found; ++attempt) {
+            EnumWindows(FindWindowOfKind, reinterpret_cast<LPARAM>(&search));
+            if (!search.found && WaitForSingleObject(process.hProcess, 100) != WAIT_TIMEOUT)
+                break;
+        }
+        window = search.found;
+    }
+
+    ~Started()
+    {
+        if (!process.hProcess)
+            return;
+        TerminateProcess(process.hProcess, 2);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    Started(const Started&) = delete;
+    Started& operator=(const Started&) = delete;
+
+    // The status it ends with, within a minute.
+    DWORD Status() const
+    {
+        DWORD status = 2;
+        EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+        GetExitCodeProcess(process.hProcess, &status);
+        return status;
+    }
+};
+
 // The program itself, started as a user starts it; what it shows is closed as a user closes it.
 TEST_P(Program, EndsWithItsStatusOnceWhatItShowsIsClosed)
 {
     const StartCase& row = GetParam();
-    std::wstring command = L"\"" + std::wstring(row.program) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(
-        CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    WaitForInputIdle(process.hProcess, 60000);
-    Search search{process.dwProcessId, row.kind};
-    for (int attempt = 0; attempt < 600 && !search.found; ++attempt) {
-        EnumWindows(FindWindowOfKind, reinterpret_cast<LPARAM>(&search));
-        if (!search.found && WaitForSingleObject(process.hProcess, 100) != WAIT_TIMEOUT)
-            break;
-    }
-    EXPECT_NE(search.found, nullptr) << "the program ended without showing it";
+    const Started program(row.program, row.kind);
+    ASSERT_NE(program.process.hProcess, nullptr);
+    EXPECT_NE(program.window, nullptr) << "the program ended without showing it";
     if (row.box) {
-        EXPECT_EQ(WaitForSingleObject(process.hProcess, 3000), WAIT_TIMEOUT) << "the box closed by itself";
-        EXPECT_TRUE(IsWindowVisible(search.found));
-        EXPECT_EQ(BoxTexts(search.found), row.box);
-        PostMessageW(search.found, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(WaitForSingleObject(program.process.hProcess, 3000), WAIT_TIMEOUT) << "the box closed by itself";
+        EXPECT_TRUE(IsWindowVisible(program.window));
+        EXPECT_EQ(BoxTexts(program.window), row.box);
+        PostMessageW(program.window, WM_COMMAND, IDOK, 0);
     } else {
-        PostMessageW(search.found, WM_CLOSE, 0, 0);
+        PostMessageW(program.window, WM_CLOSE, 0, 0);
     }
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-    DWORD status = 2;
-    GetExitCodeProcess(process.hProcess, &status);
-    EXPECT_EQ(status, row.status);
-    TerminateProcess(process.hProcess, 2);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EXPECT_EQ(program.Status(), row.status);
+}
+
+// The program as a player installed it (packaging/windows/check-installer names it): a report pasted and counted
+// from outside, as a user would.
+TEST(InstalledProgram, CountsAReport)
+{
+    wchar_t path[MAX_PATH]{};
+    if (!GetEnvironmentVariableW(L"QUARL_INSTALLED_PROGRAM", path, MAX_PATH))
+        GTEST_SKIP() << "no installed program named";
+    const Started program(path, L"TMainForm");
+    ASSERT_NE(program.window, nullptr);
+    HWND input = FindWindowExW(program.window, nullptr, L"EDIT", nullptr);
+    HWND output = FindWindowExW(program.window, input, L"EDIT", nullptr);
+    HWND sabo =
+        FindWindowExW(FindWindowExW(program.window, nullptr, L"QuarlBevelPanel", nullptr), nullptr, L"BUTTON", L"Sabo");
+    ASSERT_TRUE(input && output && sabo);
+    SendMessageW(input, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"Raumhafen (4)\r\nEisenmine (2)\r\nForschungszentrum (1)\r\n"));
+    SendMessageW(sabo, BM_CLICK, 0, 0);
+    wchar_t shown[2048]{};
+    SendMessageW(output, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(std::wstring(shown),
+              quarl::ResultText({{L"Raumhafen", 4}, {L"Eisenmine", 2}, {L"Forschungszentrum", 1}}, 17));
+    PostMessageW(program.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.Status(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Starts, Program,

@@ -1,0 +1,22 @@
+# CPack runs this after each generator, on the package just made, before copying it to the package folder: the
+# installer is signed; then SHA256SUMS there gets this package's line, next to the other generator's.
+include(${CMAKE_CURRENT_LIST_DIR}/Sign.cmake)
+set(sums "${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS")
+set(lines)
+if(EXISTS "${sums}")
+    file(STRINGS "${sums}" lines)
+endif()
+foreach(package IN LISTS CPACK_PACKAGE_FILES)
+    if(package MATCHES "-setup\\.exe$")
+        quarl_sign("${package}")
+    endif()
+    get_filename_component(name "${package}" NAME)
+    file(SHA256 "${package}" sum)
+    list(FILTER lines EXCLUDE REGEX "  ${name}$")
+    list(APPEND lines "${sum}  ${name}")
+endforeach()
+# Lines of this version only (an older one's packages may lie beside them), in a fixed order.
+list(FILTER lines INCLUDE REGEX "  quarl-counter-${CPACK_PACKAGE_VERSION}-")
+list(SORT lines COMPARE STRING)
+list(JOIN lines "\n" text)
+file(WRITE "${sums}" "${text}\n")
