@@ -10,8 +10,6 @@
 namespace quarl {
 namespace {
 
-constexpr std::size_t MaxLineLength = 4096;
-
 LRESULT Send(HWND box, UINT message, WPARAM first = 0, LPARAM second = 0)
 {
     return SendMessageW(box, message, first, second);
@@ -19,16 +17,13 @@ LRESULT Send(HWND box, UINT message, WPARAM first = 0, LPARAM second = 0)
 
 std::string ReadLine(HWND box, LRESULT line)
 {
-    std::array<wchar_t, MaxLineLength> buffer{};
+    // One character more than a display line keeps, so that the cut can tell whether it would split a pair.
+    std::array<wchar_t, MaxDisplayLineLength + 1> buffer{};
     // EM_GETLINE takes the buffer's size in its first character.
     buffer[0] = static_cast<wchar_t>(buffer.size());
     const auto copied = static_cast<std::size_t>(
         Send(box, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer.data())));
-    std::wstring_view shown(buffer.data(), std::min(copied, buffer.size()));
-    // A line cut in the middle of a surrogate pair loses the pair's first half too.
-    if (shown.size() == MaxLineLength && IS_HIGH_SURROGATE(shown.back()))
-        shown.remove_suffix(1);
-    return NfcUtf8(shown);
+    return DisplayLineUtf8(std::wstring_view(buffer.data(), std::min(copied, buffer.size())));
 }
 
 // A hidden edit box made like the given one, which lays out one text line at a time: a text line wraps the same
@@ -56,7 +51,7 @@ public:
     LineLayout(const LineLayout&) = delete;
     LineLayout& operator=(const LineLayout&) = delete;
 
-    void ForEachDisplayLine(std::wstring_view line, const std::function<void(std::string_view)>& take) const
+    void ForEachDisplayLine(std::wstring_view line, const DisplayLineTaker& take) const
     {
         SetWindowTextW(copy_, std::wstring(line).c_str());
         const LRESULT count = Send(copy_, EM_GETLINECOUNT);
@@ -94,7 +89,8 @@ public:
 
     [[nodiscard]] bool FitsOnOneLine(std::wstring_view line) const
     {
-        if (line.size() > MaxLineLength || std::any_of(line.begin(), line.end(), [](wchar_t c) { return c < 0x20; }))
+        if (line.size() > MaxDisplayLineLength ||
+            std::any_of(line.begin(), line.end(), [](wchar_t c) { return c < 0x20; }))
             return false;
         SIZE size{};
         return GetTextExtentPoint32W(dc_, line.data(), static_cast<int>(line.size()), &size) && size.cx <= width_;
@@ -120,7 +116,7 @@ std::vector<std::string> DisplayLines(HWND box)
     return lines;
 }
 
-void ForEachDisplayLine(HWND box, TextLineFilter wanted, const std::function<void(std::string_view line)>& take)
+void ForEachDisplayLine(HWND box, TextLineFilter wanted, const DisplayLineTaker& take)
 {
     // One copy of the whole text, split where the box always breaks, at CR LF. The filter sees the whole text line:
     // every display line is a piece of it.

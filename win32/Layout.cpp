@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "win32/Layout.h"
 
 #include "frontend/TextHeightScale.h"
 

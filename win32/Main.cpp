@@ -1,13 +1,14 @@
-#include "Main.h"
+#include "win32/Main.h"
 
 #include "BevelPanel.h"
 #include "EditBoxLines.h"
-#include "ErrorDisplay.h"
 #include "Resources.h"
 #include "Text.h"
 #include "WindowClass.h"
 
-#include "counting/SaboCounter.h"
+#include "frontend/Guarded.h"
+#include "frontend/SaboCommand.h"
+#include "win32/ErrorDisplay.h"
 
 #include <commctrl.h>
 #include <stdexcept>
@@ -228,14 +229,14 @@ LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM first, 
         return DefWindowProcW(window, message, first, second);
     // No exception may unwind through the system's code that called this procedure.
     LRESULT result = 0;
-    Guarded([&] { result = form->HandleMessage(message, first, second); });
+    Guarded(ShowError, [&] { result = form->HandleMessage(message, first, second); });
     return result;
 }
 
 LRESULT CALLBACK TMainForm::InputProc(HWND input, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR form)
 {
     if (message == WM_LBUTTONDOWN)
-        Guarded([form] { reinterpret_cast<TMainForm*>(form)->SelectFleetCounter(); });
+        Guarded(ShowError, [form] { reinterpret_cast<TMainForm*>(form)->SelectFleetCounter(); });
     else if (message == WM_NCDESTROY)
         RemoveWindowSubclass(input, InputProc, 1);
     return DefSubclassProc(input, message, first, second);
@@ -354,11 +355,9 @@ void TMainForm::EditPaste()
 
 void TMainForm::SelectSaboCounter()
 {
-    SaboCounter counter;
-    ForEachDisplayLine(Input, CanChangeCount, [&counter](std::string_view line) { counter.AddLine(line); });
-    SetWindowTextW(Output, L"");
-    for (const std::string& line : counter.ResultLines())
-        AppendLine(Output, Utf16(line));
+    RunSaboCounter(
+        [this](TextLineFilter wanted, const DisplayLineTaker& take) { ForEachDisplayLine(Input, wanted, take); },
+        {[this] { SetWindowTextW(Output, L""); }, [this](std::string_view line) { AppendLine(Output, Utf16(line)); }});
 }
 
 void TMainForm::SelectPluenCounter()

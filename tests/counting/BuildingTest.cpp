@@ -1,4 +1,4 @@
-#include "counting/Building.h"
+#include "Building.h"
 
 #include <gtest/gtest.h>
 

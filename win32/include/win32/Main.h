@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Layout.h"
+#include "win32/Layout.h"
 
 #include <array>
 #include <commdlg.h>
