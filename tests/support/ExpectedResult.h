@@ -9,30 +9,33 @@
 
 namespace quarl {
 
+// The fourteen building names in the order of the result, written out here rather than taken from the counter's
+// catalogue.
+inline constexpr std::string_view ExpectedBuildingNames[] = {"Planetenzentrale",
+                                                             "Raumhafen",
+                                                             "Wohngebäude",
+                                                             "Solarpark",
+                                                             "Eisenmine",
+                                                             "Siliziumraffinerie",
+                                                             "Kohlenstoffgewinnungsanlage",
+                                                             "Bohrturm",
+                                                             "Chemiefabrik",
+                                                             "Recyclinganlage",
+                                                             "Rohstofflager",
+                                                             "Schiffsfabrik",
+                                                             "Waffenfabrik",
+                                                             "Forschungszentrum"};
+
 // Building names with their expected counts; a building left out is expected at 0.
 using BuildingCounts = std::vector<std::pair<std::string_view, std::int32_t>>;
 
-// The sixteen result lines expected for the counts and the total, written out here rather than taken from the
-// counter's catalogue: the fourteen buildings in their order, an empty line and the total. UTF-8.
+// The sixteen result lines expected for the counts and the total: the fourteen buildings in their order, an empty
+// line and the total. UTF-8.
 inline std::vector<std::string> ExpectedResultLines(const BuildingCounts& counts, std::int32_t total)
 {
-    constexpr std::string_view Buildings[] = {"Planetenzentrale",
-                                              "Raumhafen",
-                                              "Wohngebäude",
-                                              "Solarpark",
-                                              "Eisenmine",
-                                              "Siliziumraffinerie",
-                                              "Kohlenstoffgewinnungsanlage",
-                                              "Bohrturm",
-                                              "Chemiefabrik",
-                                              "Recyclinganlage",
-                                              "Rohstofflager",
-                                              "Schiffsfabrik",
-                                              "Waffenfabrik",
-                                              "Forschungszentrum"};
     std::size_t named = 0;
     std::vector<std::string> lines;
-    for (const std::string_view building : Buildings) {
+    for (const std::string_view building : ExpectedBuildingNames) {
         std::int32_t count = 0;
         for (const auto& [name, value] : counts) {
             if (name == building) {
