@@ -1,5 +1,6 @@
 #include "EditBoxLines.h"
 
+#include "FontDc.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -69,23 +70,15 @@ private:
 class WidthBound
 {
 public:
-    explicit WidthBound(HWND box) : box_(box), dc_(GetDC(box))
+    explicit WidthBound(HWND box) : dc_(box, reinterpret_cast<HGDIOBJ>(Send(box, WM_GETFONT)))
     {
-        previousFont_ = SelectObject(dc_, reinterpret_cast<HGDIOBJ>(Send(box, WM_GETFONT)));
         RECT area{};
         Send(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
         // One widest character of room covers any difference between this measure and the box's own.
         TEXTMETRICW metrics{};
-        GetTextMetricsW(dc_, &metrics);
+        GetTextMetricsW(dc_.Handle(), &metrics);
         width_ = area.right - area.left - metrics.tmMaxCharWidth;
     }
-    ~WidthBound()
-    {
-        SelectObject(dc_, previousFont_);
-        ReleaseDC(box_, dc_);
-    }
-    WidthBound(const WidthBound&) = delete;
-    WidthBound& operator=(const WidthBound&) = delete;
 
     [[nodiscard]] bool FitsOnOneLine(std::wstring_view line) const
     {
@@ -93,13 +86,12 @@ public:
             std::any_of(line.begin(), line.end(), [](wchar_t c) { return c < 0x20; }))
             return false;
         SIZE size{};
-        return GetTextExtentPoint32W(dc_, line.data(), static_cast<int>(line.size()), &size) && size.cx <= width_;
+        return GetTextExtentPoint32W(dc_.Handle(), line.data(), static_cast<int>(line.size()), &size) &&
+               size.cx <= width_;
     }
 
 private:
-    HWND box_;
-    HDC dc_;
-    HGDIOBJ previousFont_ = nullptr;
+    FontDc dc_;
     LONG width_ = 0;
 };
 

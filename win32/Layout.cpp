@@ -1,5 +1,7 @@
 #include "win32/Layout.h"
 
+#include "FontDc.h"
+
 #include "frontend/TextHeightScale.h"
 
 #include <stdexcept>
@@ -23,12 +25,8 @@ HFONT SansSerifFont(int height)
 
 int TextHeightOf(HFONT font)
 {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
+    GetTextMetricsW(FontDc(nullptr, font).Handle(), &metrics);
     return metrics.tmHeight > 0 ? static_cast<int>(metrics.tmHeight) : DesignTextHeight;
 }
 
@@ -36,19 +34,8 @@ int TextHeightOf(HFONT font)
 
 Layout::Layout(int dpi) : windowFont_(SansSerifFont(MulDiv(WindowFontHeight, dpi, DesignDpi)))
 {
-    textHeight_ = TextHeightOf(windowFont_);
-    try {
-        labelFont_ = SansSerifFont(Scaled(LabelFontHeight));
-    } catch (...) {
-        DeleteObject(windowFont_);
-        throw;
-    }
-}
-
-Layout::~Layout()
-{
-    DeleteObject(labelFont_);
-    DeleteObject(windowFont_);
+    textHeight_ = TextHeightOf(windowFont_.get());
+    labelFont_.reset(SansSerifFont(Scaled(LabelFontHeight)));
 }
 
 int Layout::Scaled(int pixels) const noexcept

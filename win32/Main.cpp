@@ -2,6 +2,7 @@
 
 #include "BevelPanel.h"
 #include "EditBoxLines.h"
+#include "FontDc.h"
 #include "Resources.h"
 #include "Text.h"
 #include "WindowClass.h"
@@ -13,6 +14,7 @@
 #include <commctrl.h>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quarl {
 namespace {
@@ -20,6 +22,8 @@ namespace {
 constexpr wchar_t ClassName[] = L"TMainForm";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD EditBoxStyle = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+// The sunken edge around an edit box.
+constexpr DWORD EditBoxExtendedStyle = WS_EX_CLIENTEDGE;
 constexpr DWORD ButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
 constexpr int ClientWidth = 633;
 constexpr int ClientHeight = 385;
@@ -55,19 +59,15 @@ HMENU AddMenu(HMENU bar, const wchar_t* title)
 MenuItem AddItem(HMENU menu, UINT id, const wchar_t* text)
 {
     AppendMenuW(menu, text ? MF_STRING | MF_GRAYED : MF_SEPARATOR | MF_GRAYED, id, text);
-    return {menu, id};
+    return {id};
 }
 
 // A caption is never cut off: where the substituted font runs wider, the label grows to the right.
 void FitLabel(HWND label, HFONT font)
 {
     const std::wstring text = WindowText(label);
-    HDC dc = GetDC(label);
-    HGDIOBJ previous = SelectObject(dc, font);
     SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
+    GetTextExtentPoint32W(FontDc(label, font).Handle(), text.c_str(), static_cast<int>(text.size()), &size);
     RECT area{};
     GetClientRect(label, &area);
     if (size.cx > area.right)
@@ -131,10 +131,10 @@ void TMainForm::createWindow(HWND owner)
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(layout_.WindowFont()), FALSE);
 }
 
-HWND TMainForm::createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent)
+HWND TMainForm::createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent,
+                              DWORD extendedStyle)
 {
-    const DWORD extended = std::wstring_view(kind) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
-    HWND control = CreateWindowExW(extended, kind, text, WS_CHILD | WS_VISIBLE | style, layout_.Scaled(area.left),
+    HWND control = CreateWindowExW(extendedStyle, kind, text, WS_CHILD | WS_VISIBLE | style, layout_.Scaled(area.left),
                                    layout_.Scaled(area.top), layout_.Scaled(area.width), layout_.Scaled(area.height),
                                    parent ? parent : window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!control)
@@ -156,10 +156,10 @@ HWND TMainForm::createLabel(const wchar_t* text, ControlArea area)
 void TMainForm::createControls()
 {
     Label1 = createLabel(L"Berichte", {16, 0, 49, 16});
-    Input = createControl(L"EDIT", InputHint, EditBoxStyle, {8, 16, 257, 361});
+    Input = createControl(L"EDIT", InputHint, EditBoxStyle, {8, 16, 257, 361}, window_, EditBoxExtendedStyle);
     Label2 = createLabel(L"Ergebnis", {376, 0, 54, 16});
-    Output =
-        createControl(L"EDIT", L"Das Ergebnis erscheint hier.\r\n", EditBoxStyle | ES_READONLY, {368, 16, 257, 361});
+    Output = createControl(L"EDIT", L"Das Ergebnis erscheint hier.\r\n", EditBoxStyle | ES_READONLY,
+                           {368, 16, 257, 361}, window_, EditBoxExtendedStyle);
     for (HWND box : {Input, Output}) {
         SendMessageW(box, EM_SETLIMITTEXT, TextLimit, 0);
         SetWindowSubclass(box, DialogKeysLeaveBox, 0, 0);
@@ -285,24 +285,24 @@ void TMainForm::Command(WPARAM first, LPARAM second)
             SelectPluenCounter();
         return;
     }
-    switch (LOWORD(first)) {
-    case IDOK:
+    if (LOWORD(first) == IDOK) {
         // Return on a focused button presses it, as in a dialog.
         if (HWND focus = GetFocus(); IsPushButton(focus))
             SendMessageW(focus, BM_CLICK, 0, 0);
         return;
-    case FileSaveAsId:
-        return FileSaveAs();
-    case FileExitId:
-        return FileExit();
-    case EditClearMemoId:
-        return EditClearMemoClick();
-    case EditPasteId:
-        return EditPaste();
-    case EditUndoId:
-        return EditUndo();
-    case EditCopyResultId:
-        return EditCopyResultClick();
+    }
+    // FileOpenItem has no command.
+    const std::pair<const MenuItem&, void (TMainForm::*)()> menuCommands[] = {
+        {FileSaveAsItem, &TMainForm::FileSaveAs},
+        {FileExitItem, &TMainForm::FileExit},
+        {EditClearMemo, &TMainForm::EditClearMemoClick},
+        {EditPasteItem, &TMainForm::EditPaste},
+        {EditUndoItem, &TMainForm::EditUndo},
+        {EditCopyResult, &TMainForm::EditCopyResultClick},
+    };
+    for (const auto& [item, handler] : menuCommands) {
+        if (LOWORD(first) == item.id)
+            return (this->*handler)();
     }
 }
 

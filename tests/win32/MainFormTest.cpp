@@ -216,7 +216,8 @@ TEST_F(MainFormTest, CopiedResultEndsEachLineInCrLf)
     SetWindowTextW(Input, L"Bohrturm (2)\r\nRaumhafen (1)");
     ClickSabo();
     SendMessageW(Output, EM_SETSEL, 3, 10);
-    form_->EditCopyResultClick();
+    // Chosen from the menu, as it would be were the menu enabled: the last item of the second menu.
+    SendMessageW(Form(), WM_COMMAND, GetMenuItemID(GetSubMenu(GetMenu(Form()), 1), 5), 0);
     EXPECT_EQ(ClipboardText(), ResultText({{"Raumhafen", 1}, {"Bohrturm", 2}}, 5));
     DWORD start = 1;
     DWORD end = 1;

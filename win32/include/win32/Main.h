@@ -8,10 +8,9 @@
 
 namespace quarl {
 
-// A menu item: the menu that holds it and its command number.
+// A menu item, known by the command number that choosing it sends.
 struct MenuItem
 {
-    HMENU menu = nullptr;
     UINT id = 0;
 };
 
@@ -62,7 +61,8 @@ private:
     void createMenus();
     void setUpDialogs();
     HWND createLabel(const wchar_t* text, ControlArea area);
-    HWND createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent = nullptr);
+    HWND createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent = nullptr,
+                       DWORD extendedStyle = 0);
 
     Layout layout_;
     HWND window_ = nullptr;
