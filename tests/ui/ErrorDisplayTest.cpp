@@ -44,6 +44,9 @@ public:
     }
 };
 
+// Called from catch blocks in Qt's event code, where a second exception would end the program.
+static_assert(noexcept(quarl::ShowCurrentError()));
+
 } // namespace
 
 class ErrorDisplayTest : public QObject
