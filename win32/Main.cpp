@@ -14,7 +14,6 @@
 #include <commctrl.h>
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 namespace quarl {
 namespace {
@@ -292,18 +291,19 @@ void TMainForm::Command(WPARAM first, LPARAM second)
         return;
     }
     // FileOpenItem has no command.
-    const std::pair<const MenuItem&, void (TMainForm::*)()> menuCommands[] = {
-        {FileSaveAsItem, &TMainForm::FileSaveAs},
-        {FileExitItem, &TMainForm::FileExit},
-        {EditClearMemo, &TMainForm::EditClearMemoClick},
-        {EditPasteItem, &TMainForm::EditPaste},
-        {EditUndoItem, &TMainForm::EditUndo},
-        {EditCopyResult, &TMainForm::EditCopyResultClick},
-    };
-    for (const auto& [item, handler] : menuCommands) {
-        if (LOWORD(first) == item.id)
-            return (this->*handler)();
-    }
+    const UINT item = LOWORD(first);
+    if (item == FileSaveAsItem.id)
+        FileSaveAs();
+    else if (item == FileExitItem.id)
+        FileExit();
+    else if (item == EditClearMemo.id)
+        EditClearMemoClick();
+    else if (item == EditPasteItem.id)
+        EditPaste();
+    else if (item == EditUndoItem.id)
+        EditUndo();
+    else if (item == EditCopyResult.id)
+        EditCopyResultClick();
 }
 
 // Read-only edit boxes and labels ask their parent for colours as static controls do.
