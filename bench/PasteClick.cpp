@@ -1,10 +1,10 @@
 #include "PasteClick.h"
 
 #include "ChildProcess.h"
+#include "EditBoxLines.h"
 
 #include "counting/SaboCounter.h"
 #include "ui/Application.h"
-#include "ui/EditBoxLines.h"
 #include "ui/Main.h"
 
 #include <QPlainTextEdit>

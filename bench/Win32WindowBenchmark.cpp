@@ -1,10 +1,10 @@
 // Pastes report files into the Windows program's report box through the clipboard and clicks "Sabo", printing
 // the click's time next to the paste's: win32_window_benchmark REPORT... (UTF-8 text, any line ends).
-#include "tests/win32/Clipboard.h"
+#include "Clipboard.h"
+#include "Text.h"
 
 #include "win32/Main.h"
 #include "win32/TaskbarOwner.h"
-#include "win32/Text.h"
 
 #include <chrono>
 #include <cstdio>

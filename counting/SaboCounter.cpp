@@ -1,4 +1,4 @@
-#include "SaboCounter.h"
+#include "counting/SaboCounter.h"
 
 #include "Building.h"
 #include "IntegerConversion.h"

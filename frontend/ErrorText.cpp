@@ -1,4 +1,4 @@
-#include "ErrorText.h"
+#include "frontend/ErrorText.h"
 
 namespace quarl {
 

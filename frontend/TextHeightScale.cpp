@@ -1,4 +1,4 @@
-#include "TextHeightScale.h"
+#include "frontend/TextHeightScale.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
+#include "NameMatcher.h"
 #include "NameSearch.h"
 #include "ResultLines.h"
 
-#include "counting/NameMatcher.h"
 #include "counting/SaboCounter.h"
 
 #include <cstddef>

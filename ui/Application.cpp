@@ -1,7 +1,8 @@
-#include "Application.h"
+#include "ui/Application.h"
 
-#include "ErrorDisplay.h"
 #include "QtTranslation.h"
+
+#include "ui/ErrorDisplay.h"
 
 #include <QLibraryInfo>
 

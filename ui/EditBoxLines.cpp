@@ -8,17 +8,13 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-#include <algorithm>
 #include <array>
 #include <climits>
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace quarl {
 namespace {
-
-constexpr qsizetype MaxLineLength = 4096;
 
 // The viewport gets its size only when the box is first shown; until then it is measured the way the scroll area
 // will lay it out, with the vertical scroll bar always there.
@@ -49,19 +45,25 @@ struct BlockLayout
     qreal width = 0;
 };
 
-// Text without characters from U+0300 on (combining marks and beyond) is in NFC already; checking that first
-// spares the copy that normalising needs. The result is cut to maxLength UTF-16 units, never inside a pair.
-QByteArray NfcUtf8(QStringView text, qsizetype maxLength = std::numeric_limits<qsizetype>::max())
+std::u16string_view Utf16(QStringView text)
 {
-    const auto cut = [maxLength](QStringView nfc) {
-        if (nfc.size() <= maxLength)
-            return nfc;
-        return nfc.first(nfc.at(maxLength - 1).isHighSurrogate() ? maxLength - 1 : maxLength);
-    };
-    if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x300; }))
-        return cut(text).toUtf8();
-    const QString nfc = text.toString().normalized(QString::NormalizationForm_C);
-    return cut(nfc).toUtf8();
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
+
+// The text in NFC: the text itself where it is so already, otherwise normalised into `normalized`, which holds it.
+QStringView Nfc(QStringView text, QString& normalized)
+{
+    if (IsNfcWithoutNormalizing(Utf16(text)))
+        return text;
+    normalized = text.toString().normalized(QString::NormalizationForm_C);
+    return normalized;
+}
+
+QByteArray DisplayLineUtf8(QStringView shown)
+{
+    QString normalized;
+    const std::u16string_view cut = CutDisplayLine(Utf16(Nfc(shown, normalized)));
+    return QStringView(cut.data(), static_cast<qsizetype>(cut.size())).toUtf8();
 }
 
 std::string_view View(const QByteArray& utf8)
@@ -88,7 +90,7 @@ void LayOutBlock(const QString& text, const BlockLayout& how, Take take)
         QStringView shown = QStringView(text).mid(line.textStart(), line.textLength());
         if (shown.endsWith(QChar::LineSeparator))
             shown.chop(1);
-        take(View(NfcUtf8(shown, MaxLineLength)));
+        take(View(DisplayLineUtf8(shown)));
     }
 }
 
@@ -110,7 +112,7 @@ public:
 
     [[nodiscard]] bool FitsOnOneLine(QStringView text) const
     {
-        if (text.size() > MaxLineLength)
+        if (text.size() > static_cast<qsizetype>(MaxDisplayLineLength))
             return false;
         qreal sum = 0;
         for (QChar c : text) {
@@ -176,8 +178,7 @@ std::vector<std::string> DisplayLines(const QPlainTextEdit& box)
     return lines;
 }
 
-void ForEachDisplayLine(const QPlainTextEdit& box, TextLineFilter wanted,
-                        const std::function<void(std::string_view line)>& take)
+void ForEachDisplayLine(const QPlainTextEdit& box, TextLineFilter wanted, const DisplayLineTaker& take)
 {
     const BlockLayout how(box);
     const WidthBound bound(how);
@@ -186,7 +187,8 @@ void ForEachDisplayLine(const QPlainTextEdit& box, TextLineFilter wanted,
     const QString text = box.document()->toRawText();
     for (const QStringView block : QStringView(text).tokenize(QChar(QChar::ParagraphSeparator))) {
         // The filter sees the whole text line: every display line is a piece of it.
-        const QByteArray whole = NfcUtf8(block);
+        QString normalized;
+        const QByteArray whole = Nfc(block, normalized).toUtf8();
         if (!wanted(View(whole)))
             continue;
         if (bound.FitsOnOneLine(block))

@@ -1,11 +1,10 @@
-#include "ErrorDisplay.h"
+#include "ui/ErrorDisplay.h"
 
 #include "frontend/ErrorText.h"
+#include "frontend/Guarded.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
-
-#include <exception>
 
 namespace quarl {
 
@@ -17,15 +16,9 @@ void ShowError(std::string_view message)
     box.exec();
 }
 
-void ShowCurrentError()
+void ShowCurrentError() noexcept
 {
-    try {
-        throw;
-    } catch (const std::exception& error) {
-        ShowError(error.what());
-    } catch (...) {
-        ShowError({});
-    }
+    ShowCurrentError(ShowError);
 }
 
 } // namespace quarl

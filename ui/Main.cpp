@@ -1,14 +1,15 @@
-#include "Main.h"
+#include "ui/Main.h"
 
 #include "BevelPanel.h"
 #include "ClickNotifier.h"
 #include "EditBoxLines.h"
 #include "FixedSizeHint.h"
-#include "Guarded.h"
 #include "PlainTextBox.h"
 
-#include "counting/SaboCounter.h"
+#include "frontend/Guarded.h"
+#include "frontend/SaboCommand.h"
 #include "frontend/TextHeightScale.h"
+#include "ui/ErrorDisplay.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -88,6 +89,8 @@ QMenu* AddMenu(QMenuBar* menuBar, const QString& name, const QString& title)
 {
     QMenu* menu = menuBar->addMenu(title);
     menu->setObjectName(name);
+    // Disabling the bar (see createMenus) greys the menus too, but screen readers take each menu's state from its
+    // own action, and would announce it as available.
     menu->menuAction()->setEnabled(false);
     return menu;
 }
@@ -124,11 +127,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     createControls();
     describeForScreenReaders();
     createMenus();
-    orderTabs();
     connectCommands();
     // Minimum and maximum size both follow the fixed client area and the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    Input->setFocus();
 }
 
 void TMainForm::setUpWindow()
@@ -166,6 +167,7 @@ void TMainForm::placeFrame()
     RemoveResizeFunction(*windowHandle());
 }
 
+// The controls are made in tab order, which Qt follows for Tab and for the first focus, which goes to Input.
 void TMainForm::createControls()
 {
     auto* client = new QWidget(this);
@@ -248,20 +250,16 @@ void TMainForm::createMenus()
     MainMenu->setEnabled(false);
 }
 
-void TMainForm::orderTabs()
-{
-    QWidget::setTabOrder(Input, Output);
-    QWidget::setTabOrder(Output, Sabo);
-    QWidget::setTabOrder(Sabo, Pluen);
-    QWidget::setTabOrder(Pluen, Fleet);
-}
-
 void TMainForm::connectCommands()
 {
-    connect(Sabo, &QPushButton::clicked, this, Guarded(this, &TMainForm::SelectSaboCounter));
-    connect(Pluen, &QPushButton::clicked, this, Guarded(this, &TMainForm::SelectPluenCounter));
+    // No exception that escapes a handler unwinds through Qt's signal code.
+    const auto guarded = [this](void (TMainForm::*handler)()) {
+        return [this, handler] { Guarded(ShowError, [this, handler] { (this->*handler)(); }); };
+    };
+    connect(Sabo, &QPushButton::clicked, this, guarded(&TMainForm::SelectSaboCounter));
+    connect(Pluen, &QPushButton::clicked, this, guarded(&TMainForm::SelectPluenCounter));
     connect(new ClickNotifier(Input->viewport()), &ClickNotifier::clicked, this,
-            Guarded(this, &TMainForm::SelectFleetCounter));
+            guarded(&TMainForm::SelectFleetCounter));
 
     const std::pair<QAction*, void (TMainForm::*)()> menuCommands[] = {
         {FileSaveAsItem, &TMainForm::FileSaveAs},
@@ -272,7 +270,7 @@ void TMainForm::connectCommands()
         {EditCopyResult, &TMainForm::EditCopyResultClick},
     };
     for (const auto& [item, handler] : menuCommands)
-        connect(item, &QAction::triggered, this, Guarded(this, handler));
+        connect(item, &QAction::triggered, this, guarded(handler));
 }
 
 int TMainForm::scaled(int pixels) const
@@ -308,11 +306,12 @@ void TMainForm::EditPaste()
 
 void TMainForm::SelectSaboCounter()
 {
-    SaboCounter counter;
-    ForEachDisplayLine(*Input, CanChangeCount, [&counter](std::string_view line) { counter.AddLine(line); });
-    Output->clear();
-    for (const std::string& line : counter.ResultLines())
-        AppendLine(*Output, QString::fromStdString(line));
+    RunSaboCounter(
+        [this](TextLineFilter wanted, const DisplayLineTaker& take) { ForEachDisplayLine(*Input, wanted, take); },
+        {[this] { Output->clear(); },
+         [this](std::string_view line) {
+             AppendLine(*Output, QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+         }});
 }
 
 void TMainForm::SelectPluenCounter()
@@ -329,7 +328,6 @@ void TMainForm::EditCopyResultClick()
     Output->selectAll();
     QGuiApplication::clipboard()->setText(WithCrLf(Output->textCursor().selectedText()));
     Output->moveCursor(QTextCursor::Start);
-    Output->ensureCursorVisible();
 }
 
 } // namespace quarl

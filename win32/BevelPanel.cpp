@@ -1,7 +1,9 @@
 #include "BevelPanel.h"
 
-#include "ErrorDisplay.h"
 #include "WindowClass.h"
+
+#include "frontend/Guarded.h"
+#include "win32/ErrorDisplay.h"
 
 namespace quarl {
 namespace {
@@ -22,7 +24,7 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM first, LPARAM second
 {
     switch (message) {
     case WM_PAINT:
-        Guarded([panel] { Paint(panel); });
+        Guarded(ShowError, [panel] { Paint(panel); });
         return 0;
     case WM_COMMAND:
     case WM_CTLCOLORBTN:

@@ -1,5 +1,6 @@
 #include "EditBoxLines.h"
 
+#include "FontDc.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -10,8 +11,6 @@
 namespace quarl {
 namespace {
 
-constexpr std::size_t MaxLineLength = 4096;
-
 LRESULT Send(HWND box, UINT message, WPARAM first = 0, LPARAM second = 0)
 {
     return SendMessageW(box, message, first, second);
@@ -19,16 +18,13 @@ LRESULT Send(HWND box, UINT message, WPARAM first = 0, LPARAM second = 0)
 
 std::string ReadLine(HWND box, LRESULT line)
 {
-    std::array<wchar_t, MaxLineLength> buffer{};
+    // One character more than a display line keeps, so that the cut can tell whether it would split a pair.
+    std::array<wchar_t, MaxDisplayLineLength + 1> buffer{};
     // EM_GETLINE takes the buffer's size in its first character.
     buffer[0] = static_cast<wchar_t>(buffer.size());
     const auto copied = static_cast<std::size_t>(
         Send(box, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer.data())));
-    std::wstring_view shown(buffer.data(), std::min(copied, buffer.size()));
-    // A line cut in the middle of a surrogate pair loses the pair's first half too.
-    if (shown.size() == MaxLineLength && IS_HIGH_SURROGATE(shown.back()))
-        shown.remove_suffix(1);
-    return NfcUtf8(shown);
+    return DisplayLineUtf8(std::wstring_view(buffer.data(), std::min(copied, buffer.size())));
 }
 
 // A hidden edit box made like the given one, which lays out one text line at a time: a text line wraps the same
@@ -56,7 +52,7 @@ public:
     LineLayout(const LineLayout&) = delete;
     LineLayout& operator=(const LineLayout&) = delete;
 
-    void ForEachDisplayLine(std::wstring_view line, const std::function<void(std::string_view)>& take) const
+    void ForEachDisplayLine(std::wstring_view line, const DisplayLineTaker& take) const
     {
         SetWindowTextW(copy_, std::wstring(line).c_str());
         const LRESULT count = Send(copy_, EM_GETLINECOUNT);
@@ -74,36 +70,28 @@ private:
 class WidthBound
 {
 public:
-    explicit WidthBound(HWND box) : box_(box), dc_(GetDC(box))
+    explicit WidthBound(HWND box) : dc_(box, reinterpret_cast<HGDIOBJ>(Send(box, WM_GETFONT)))
     {
-        previousFont_ = SelectObject(dc_, reinterpret_cast<HGDIOBJ>(Send(box, WM_GETFONT)));
         RECT area{};
         Send(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
         // One widest character of room covers any difference between this measure and the box's own.
         TEXTMETRICW metrics{};
-        GetTextMetricsW(dc_, &metrics);
+        GetTextMetricsW(dc_.Handle(), &metrics);
         width_ = area.right - area.left - metrics.tmMaxCharWidth;
     }
-    ~WidthBound()
-    {
-        SelectObject(dc_, previousFont_);
-        ReleaseDC(box_, dc_);
-    }
-    WidthBound(const WidthBound&) = delete;
-    WidthBound& operator=(const WidthBound&) = delete;
 
     [[nodiscard]] bool FitsOnOneLine(std::wstring_view line) const
     {
-        if (line.size() > MaxLineLength || std::any_of(line.begin(), line.end(), [](wchar_t c) { return c < 0x20; }))
+        if (line.size() > MaxDisplayLineLength ||
+            std::any_of(line.begin(), line.end(), [](wchar_t c) { return c < 0x20; }))
             return false;
         SIZE size{};
-        return GetTextExtentPoint32W(dc_, line.data(), static_cast<int>(line.size()), &size) && size.cx <= width_;
+        return GetTextExtentPoint32W(dc_.Handle(), line.data(), static_cast<int>(line.size()), &size) &&
+               size.cx <= width_;
     }
 
 private:
-    HWND box_;
-    HDC dc_;
-    HGDIOBJ previousFont_ = nullptr;
+    FontDc dc_;
     LONG width_ = 0;
 };
 
@@ -120,7 +108,7 @@ std::vector<std::string> DisplayLines(HWND box)
     return lines;
 }
 
-void ForEachDisplayLine(HWND box, TextLineFilter wanted, const std::function<void(std::string_view line)>& take)
+void ForEachDisplayLine(HWND box, TextLineFilter wanted, const DisplayLineTaker& take)
 {
     // One copy of the whole text, split where the box always breaks, at CR LF. The filter sees the whole text line:
     // every display line is a piece of it.

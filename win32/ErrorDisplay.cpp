@@ -1,11 +1,12 @@
-#include "ErrorDisplay.h"
+#include "win32/ErrorDisplay.h"
 
+#include "ApplicationTitle.h"
 #include "Text.h"
 
 #include "frontend/ErrorText.h"
+#include "frontend/Guarded.h"
 
 #include <algorithm>
-#include <exception>
 #include <string>
 #include <windows.h>
 
@@ -65,16 +66,7 @@ void ShowError(std::string_view message)
 
 void ShowCurrentError() noexcept
 {
-    try {
-        try {
-            throw;
-        } catch (const std::exception& error) {
-            ShowError(error.what());
-        }
-    } catch (...) {
-        // Not a std::exception, or no memory left to build the text: the box still says that something failed.
-        ShowBox(L"");
-    }
+    ShowCurrentError(ShowError);
 }
 
 } // namespace quarl

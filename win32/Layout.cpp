@@ -1,5 +1,6 @@
-#include "Layout.h"
+#include "win32/Layout.h"
 
+#include "FontDc.h"
 #include "Text.h"
 
 #include "frontend/TextHeightScale.h"
@@ -26,12 +27,8 @@ HFONT SansSerifFont(int height)
 
 int TextHeightOf(HFONT font)
 {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
+    GetTextMetricsW(FontDc(nullptr, font).Handle(), &metrics);
     return metrics.tmHeight > 0 ? static_cast<int>(metrics.tmHeight) : DesignTextHeight;
 }
 
@@ -39,19 +36,8 @@ int TextHeightOf(HFONT font)
 
 Layout::Layout(int dpi) : windowFont_(SansSerifFont(MulDiv(WindowFontHeight, dpi, DesignDpi)))
 {
-    textHeight_ = TextHeightOf(windowFont_);
-    try {
-        labelFont_ = SansSerifFont(Scaled(LabelFontHeight));
-    } catch (...) {
-        DeleteObject(windowFont_);
-        throw;
-    }
-}
-
-Layout::~Layout()
-{
-    DeleteObject(labelFont_);
-    DeleteObject(windowFont_);
+    textHeight_ = TextHeightOf(windowFont_.get());
+    labelFont_.reset(SansSerifFont(Scaled(LabelFontHeight)));
 }
 
 int Layout::Scaled(int pixels) const noexcept
@@ -63,12 +49,8 @@ int Layout::Scaled(int pixels) const noexcept
 void Layout::FitLabel(HWND label) const
 {
     const std::wstring text = WindowText(label);
-    HDC dc = GetDC(label);
-    HGDIOBJ previous = SelectObject(dc, labelFont_);
     SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
+    GetTextExtentPoint32W(FontDc(label, labelFont_.get()).Handle(), text.c_str(), static_cast<int>(text.size()), &size);
     RECT area{};
     GetClientRect(label, &area);
     if (size.cx > area.right || size.cy > area.bottom)

@@ -1,13 +1,14 @@
-#include "Main.h"
+#include "win32/Main.h"
 
 #include "BevelPanel.h"
 #include "EditBoxLines.h"
-#include "ErrorDisplay.h"
 #include "Resources.h"
 #include "Text.h"
 #include "WindowClass.h"
 
-#include "counting/SaboCounter.h"
+#include "frontend/Guarded.h"
+#include "frontend/SaboCommand.h"
+#include "win32/ErrorDisplay.h"
 
 #include <commctrl.h>
 #include <stdexcept>
@@ -20,6 +21,8 @@ namespace {
 constexpr wchar_t ClassName[] = L"TMainForm";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD EditBoxStyle = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+// The sunken edge around an edit box.
+constexpr DWORD EditBoxExtendedStyle = WS_EX_CLIENTEDGE;
 constexpr DWORD ButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
 constexpr int ClientWidth = 633;
 constexpr int ClientHeight = 385;
@@ -55,7 +58,7 @@ HMENU AddMenu(HMENU bar, const wchar_t* title)
 MenuItem AddItem(HMENU menu, UINT id, const wchar_t* text)
 {
     AppendMenuW(menu, text ? MF_STRING | MF_GRAYED : MF_SEPARATOR | MF_GRAYED, id, text);
-    return {menu, id};
+    return {id};
 }
 
 // Tab moves on to the next control, as in a dialog, instead of typing a tab character; Ctrl+Tab still types one.
@@ -115,10 +118,10 @@ void TMainForm::createWindow(HWND owner)
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->WindowFont()), FALSE);
 }
 
-HWND TMainForm::createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent)
+HWND TMainForm::createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent,
+                              DWORD extendedStyle)
 {
-    const DWORD extended = std::wstring_view(kind) == L"EDIT" ? WS_EX_CLIENTEDGE : 0;
-    HWND control = CreateWindowExW(extended, kind, text, WS_CHILD | WS_VISIBLE | style, layout_->Scaled(area.left),
+    HWND control = CreateWindowExW(extendedStyle, kind, text, WS_CHILD | WS_VISIBLE | style, layout_->Scaled(area.left),
                                    layout_->Scaled(area.top), layout_->Scaled(area.width), layout_->Scaled(area.height),
                                    parent ? parent : window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!control)
@@ -142,10 +145,10 @@ HWND TMainForm::createLabel(const wchar_t* text, ControlArea area)
 void TMainForm::createControls()
 {
     Label1 = createLabel(L"Berichte", {16, 0, 49, 16});
-    Input = createControl(L"EDIT", InputHint, EditBoxStyle, {8, 16, 257, 361});
+    Input = createControl(L"EDIT", InputHint, EditBoxStyle, {8, 16, 257, 361}, window_, EditBoxExtendedStyle);
     Label2 = createLabel(L"Ergebnis", {376, 0, 54, 16});
-    Output =
-        createControl(L"EDIT", L"Das Ergebnis erscheint hier.\r\n", EditBoxStyle | ES_READONLY, {368, 16, 257, 361});
+    Output = createControl(L"EDIT", L"Das Ergebnis erscheint hier.\r\n", EditBoxStyle | ES_READONLY,
+                           {368, 16, 257, 361}, window_, EditBoxExtendedStyle);
     for (HWND box : {Input, Output}) {
         SendMessageW(box, EM_SETLIMITTEXT, TextLimit, 0);
         SetWindowSubclass(box, DialogKeysLeaveBox, 0, 0);
@@ -217,14 +220,14 @@ LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM first, 
         return DefWindowProcW(window, message, first, second);
     // No exception may unwind through the system's code that called this procedure.
     LRESULT result = 0;
-    Guarded([&] { result = form->HandleMessage(message, first, second); });
+    Guarded(ShowError, [&] { result = form->HandleMessage(message, first, second); });
     return result;
 }
 
 LRESULT CALLBACK TMainForm::InputProc(HWND input, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR form)
 {
     if (message == WM_LBUTTONDOWN)
-        Guarded([form] { reinterpret_cast<TMainForm*>(form)->SelectFleetCounter(); });
+        Guarded(ShowError, [form] { reinterpret_cast<TMainForm*>(form)->SelectFleetCounter(); });
     else if (message == WM_NCDESTROY)
         RemoveWindowSubclass(input, InputProc, 1);
     return DefSubclassProc(input, message, first, second);
@@ -276,25 +279,26 @@ void TMainForm::Command(WPARAM first, LPARAM second)
             SelectPluenCounter();
         return;
     }
-    switch (LOWORD(first)) {
-    case IDOK:
+    if (LOWORD(first) == IDOK) {
         // Return on a focused button presses it, as in a dialog.
         if (HWND focus = GetFocus(); IsPushButton(focus))
             SendMessageW(focus, BM_CLICK, 0, 0);
         return;
-    case FileSaveAsId:
-        return FileSaveAs();
-    case FileExitId:
-        return FileExit();
-    case EditClearMemoId:
-        return EditClearMemoClick();
-    case EditPasteId:
-        return EditPaste();
-    case EditUndoId:
-        return EditUndo();
-    case EditCopyResultId:
-        return EditCopyResultClick();
     }
+    // FileOpenItem has no command.
+    const UINT item = LOWORD(first);
+    if (item == FileSaveAsItem.id)
+        FileSaveAs();
+    else if (item == FileExitItem.id)
+        FileExit();
+    else if (item == EditClearMemo.id)
+        EditClearMemoClick();
+    else if (item == EditPasteItem.id)
+        EditPaste();
+    else if (item == EditUndoItem.id)
+        EditUndo();
+    else if (item == EditCopyResult.id)
+        EditCopyResultClick();
 }
 
 // Read-only edit boxes and labels ask their parent for colours as static controls do.
@@ -380,11 +384,9 @@ void TMainForm::EditPaste()
 
 void TMainForm::SelectSaboCounter()
 {
-    SaboCounter counter;
-    ForEachDisplayLine(Input, CanChangeCount, [&counter](std::string_view line) { counter.AddLine(line); });
-    SetWindowTextW(Output, L"");
-    for (const std::string& line : counter.ResultLines())
-        AppendLine(Output, Utf16(line));
+    RunSaboCounter(
+        [this](TextLineFilter wanted, const DisplayLineTaker& take) { ForEachDisplayLine(Input, wanted, take); },
+        {[this] { SetWindowTextW(Output, L""); }, [this](std::string_view line) { AppendLine(Output, Utf16(line)); }});
 }
 
 void TMainForm::SelectPluenCounter()

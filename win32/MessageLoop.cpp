@@ -1,4 +1,4 @@
-#include "MessageLoop.h"
+#include "win32/MessageLoop.h"
 
 namespace quarl {
 namespace {

@@ -1,6 +1,6 @@
-#include "TaskbarOwner.h"
+#include "win32/TaskbarOwner.h"
 
-#include "ErrorDisplay.h"
+#include "ApplicationTitle.h"
 #include "Resources.h"
 #include "WindowClass.h"
 

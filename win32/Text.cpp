@@ -1,5 +1,7 @@
 #include "Text.h"
 
+#include "frontend/DisplayLines.h"
+
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
@@ -33,6 +35,23 @@ bool Normalize(std::wstring_view text, std::wstring& normalized)
     return false;
 }
 
+// The system's UTF-16 is wchar_t, two bytes wide here as everywhere on Windows.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+std::u16string_view Utf16View(std::wstring_view text)
+{
+    return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
+}
+
+// The text in NFC: the text itself where it is so already or cannot be normalised, otherwise normalised into
+// `normalized`, which holds it.
+std::wstring_view Nfc(std::wstring_view text, std::wstring& normalized)
+{
+    if (IsNfcWithoutNormalizing(Utf16View(text)) || !Normalize(text, normalized))
+        return text;
+    return normalized;
+}
+
 } // namespace
 
 std::wstring Utf16(std::string_view utf8)
@@ -59,11 +78,15 @@ std::string Utf8(std::wstring_view utf16)
 
 std::string NfcUtf8(std::wstring_view utf16)
 {
-    // Text without characters from U+0300 on (combining marks and beyond) is in NFC already.
-    if (std::none_of(utf16.begin(), utf16.end(), [](wchar_t c) { return c >= 0x300; }))
-        return Utf8(utf16);
     std::wstring normalized;
-    return Normalize(utf16, normalized) ? Utf8(normalized) : Utf8(utf16);
+    return Utf8(Nfc(utf16, normalized));
+}
+
+std::string DisplayLineUtf8(std::wstring_view line)
+{
+    std::wstring normalized;
+    const std::u16string_view cut = CutDisplayLine(Utf16View(Nfc(line, normalized)));
+    return Utf8({reinterpret_cast<const wchar_t*>(cut.data()), cut.size()});
 }
 
 std::wstring WindowText(HWND window)

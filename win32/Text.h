@@ -15,6 +15,9 @@ namespace quarl {
 // cannot be normalised (a lone surrogate) is converted as it is.
 [[nodiscard]] std::string NfcUtf8(std::wstring_view utf16);
 
+// The same for a display line, which is also cut as both front ends cut it (see frontend/DisplayLines.h).
+[[nodiscard]] std::string DisplayLineUtf8(std::wstring_view line);
+
 // The whole text of a window or control.
 [[nodiscard]] std::wstring WindowText(HWND window);
 

@@ -1,7 +1,7 @@
-#include "ErrorDisplay.h"
-#include "Main.h"
-#include "MessageLoop.h"
-#include "TaskbarOwner.h"
+#include "win32/ErrorDisplay.h"
+#include "win32/Main.h"
+#include "win32/MessageLoop.h"
+#include "win32/TaskbarOwner.h"
 
 #include <commctrl.h>
 #include <cstdlib>

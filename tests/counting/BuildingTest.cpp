@@ -1,4 +1,6 @@
-#include "counting/Building.h"
+#include "Building.h"
+
+#include "ExpectedResult.h"
 
 #include <gtest/gtest.h>
 
@@ -9,25 +11,9 @@ TEST(BuildingCatalogue, WorkingCopyHoldsFourteenZeroCountsInCatalogueOrder)
 {
     const auto buildings = MakeWorkingCopy();
     ASSERT_EQ(buildings.size(), 14u);
-    const char* const expectedNames[] = {
-        "Planetenzentrale",
-        "Raumhafen",
-        "Wohngeb\xC3\xA4ude",
-        "Solarpark",
-        "Eisenmine",
-        "Siliziumraffinerie",
-        "Kohlenstoffgewinnungsanlage",
-        "Bohrturm",
-        "Chemiefabrik",
-        "Recyclinganlage",
-        "Rohstofflager",
-        "Schiffsfabrik",
-        "Waffenfabrik",
-        "Forschungszentrum",
-    };
     const int expectedPoints[] = {2, 3, 1, 1, 1, 1, 1, 1, 2, 2, 1, 3, 3, 3};
     for (std::size_t i = 0; i < buildings.size(); ++i) {
-        EXPECT_EQ(buildings[i].name, expectedNames[i]) << i;
+        EXPECT_EQ(buildings[i].name, ExpectedBuildingNames[i]) << i;
         EXPECT_EQ(buildings[i].points, expectedPoints[i]) << i;
         EXPECT_EQ(buildings[i].count, 0) << i;
     }

@@ -1,4 +1,4 @@
-#include "counting/IntegerConversion.h"
+#include "IntegerConversion.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +77,7 @@ const Conversion HexadecimalCases[] = {
     {"$-1", Fails},        {"$1G", Fails},
     {"$1A ", Fails},       {"$ 1", Fails},
     {"00x1", Fails},       {"0xx1", Fails},
+    {"$19", 25},           {"$100000000", Fails},
 };
 INSTANTIATE_TEST_SUITE_P(Hexadecimal, IntegerConversion, testing::ValuesIn(HexadecimalCases));
 

@@ -1,8 +1,7 @@
-#include "counting/NameMatcher.h"
+#include "NameMatcher.h"
 
+#include "Building.h"
 #include "NameSearch.h"
-
-#include "counting/Building.h"
 
 #include <gtest/gtest.h>
 

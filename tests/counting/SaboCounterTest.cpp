@@ -1,10 +1,9 @@
 #include "counting/SaboCounter.h"
 
-#include "counting/Building.h"
+#include "ExpectedResult.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -13,19 +12,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The sixteen lines expected for the given counts (all others 0) and total.
-Lines Expected(const std::map<std::string_view, std::int32_t>& counts, std::int32_t total)
-{
-    Lines lines;
-    for (const auto& entry : BuildingCatalogue) {
-        const auto found = counts.find(entry.name);
-        lines.push_back(std::string(entry.name) + "  (" + std::to_string(found == counts.end() ? 0 : found->second) +
-                        ")");
-    }
-    lines.emplace_back();
-    lines.push_back("Gesamt zerst\xC3\xB6rte Punkte: " + std::to_string(total));
-    return lines;
-}
+constexpr auto Expected = ExpectedResultLines;
 
 TEST(SaboCounter, EmptyInputGivesZeroCountsAndTotal)
 {
@@ -54,7 +41,7 @@ TEST(SaboCounter, EmptyInputGivesZeroCountsAndTotal)
 struct SingleLine
 {
     std::string line;
-    std::map<std::string_view, std::int32_t> counts;
+    BuildingCounts counts;
     std::int32_t total;
 };
 
@@ -101,6 +88,7 @@ const SingleLine ReportLineCases[] = {
     {"Eisenmine (+0x1A)", {{"Eisenmine", 1}}, 1},
     {"Eisenmine (0)", {}, 0},
     {"Eisenmine (", {{"Eisenmine", 1}}, 1},
+    {"Eisenmine (3", {{"Eisenmine", 1}}, 1},
     {"Bohrturm (4) (7)", {{"Bohrturm", 4}}, 4},
     {"Solarpark und Eisenmine (2)", {{"Solarpark", 2}, {"Eisenmine", 2}}, 4},
     {"Eisenmine (2) Eisenmine (5)", {{"Eisenmine", 2}}, 2},

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "counting/Building.h"
-#include "counting/NameMatcher.h"
+#include "Building.h"
+#include "NameMatcher.h"
 
 #include <string_view>
 

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "Building.h"
 #include "Wrapping.h"
-
-#include "counting/Building.h"
 
 #include <array>
 #include <cstdint>

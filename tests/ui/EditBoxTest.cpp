@@ -1,7 +1,7 @@
+#include "EditBoxLines.h"
 #include "FindControl.h"
 
 #include "counting/SaboCounter.h"
-#include "ui/EditBoxLines.h"
 #include "ui/Main.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,11 +1,12 @@
+#include "ClickNotifier.h"
+#include "ExpectedResult.h"
 #include "FormTest.h"
 #include "MessageBoxCatcher.h"
+#include "QtTranslation.h"
 
-#include "counting/Building.h"
-#include "ui/ClickNotifier.h"
-#include "ui/Guarded.h"
+#include "frontend/Guarded.h"
+#include "ui/ErrorDisplay.h"
 #include "ui/Main.h"
-#include "ui/QtTranslation.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,7 +26,6 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <map>
 #include <memory>
 #include <stdexcept>
 
@@ -37,26 +38,13 @@ const QString InputHint = u"Berichte hier einfügen. Idealerweise mit allen \n"
                           u"\n"
                           u"Derzeit funktioniert nur der Sabo-counter.\n"_s;
 
-// The sixteen result lines for the given counts (building name to count; the rest are 0).
-QStringList ResultLines(const std::map<QString, int>& counts = {})
+// The expected result lines (see ExpectedResultLines), each ended by the line break.
+QString ResultText(const quarl::BuildingCounts& counts, int total, const QString& lineBreak)
 {
-    QStringList lines;
-    int total = 0;
-    for (const auto& entry : quarl::BuildingCatalogue) {
-        const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
-        const auto found = counts.find(name);
-        const int count = found == counts.end() ? 0 : found->second;
-        lines.append(u"%1  (%2)"_s.arg(name).arg(count));
-        total += count * entry.points;
-    }
-    lines.append(QString());
-    lines.append(u"Gesamt zerstörte Punkte: %1"_s.arg(total));
-    return lines;
-}
-
-QString Terminated(const QStringList& lines, const QString& lineBreak)
-{
-    return lines.join(lineBreak) + lineBreak;
+    QString text;
+    for (const std::string& line : quarl::ExpectedResultLines(counts, total))
+        text += QString::fromStdString(line) + lineBreak;
+    return text;
 }
 
 bool OnWayland()
@@ -317,6 +305,18 @@ private slots:
         QCOMPARE(input()->toPlainText(), u"Bohrturm"_s + InputHint);
     }
 
+    void altGrTypesItsCharacters()
+    {
+        if (!hasSeat_)
+            QSKIP(NoSeat);
+        showAndActivate();
+        input()->clear();
+        // AltGr reaches programs as Ctrl+Alt on some systems; on a German keyboard it types these.
+        for (const char c : {'@', '{', '[', ']', '}', '\\', '~', '|'})
+            QTest::keyClick(form_->windowHandle(), c, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(input()->toPlainText(), u"@{[]}\\~|"_s);
+    }
+
     void keyOnFocusedButtonClicksIt_data()
     {
         QTest::addColumn<Qt::Key>("key");
@@ -335,7 +335,20 @@ private slots:
         QSignalSpy clicks(sabo(), &QPushButton::clicked);
         QTest::keyClick(form_->windowHandle(), key);
         QCOMPARE(clicks.count(), 1);
-        QCOMPARE(output()->toPlainText(), Terminated(ResultLines(), u"\n"_s));
+        QCOMPARE(output()->toPlainText(), ResultText({}, 0, u"\n"_s));
+    }
+
+    void copyingTheResultScrollsBackToItsTop()
+    {
+        if (!hasSeat_)
+            QSKIP(NoSeat);
+        showAndActivate();
+        output()->setPlainText(u"Zeile\n"_s.repeated(100));
+        QScrollBar* scrollBar = output()->verticalScrollBar();
+        scrollBar->setValue(scrollBar->maximum());
+        QVERIFY(scrollBar->value() > 0);
+        control<QAction>(u"EditCopyResult"_s)->trigger();
+        QCOMPARE(scrollBar->value(), 0);
     }
 
     void copyGivesPlainTextOnly_data()
@@ -395,7 +408,7 @@ private slots:
     {
         for (int click = 1; click <= 2; ++click) {
             QTest::mouseClick(sabo(), Qt::LeftButton);
-            QCOMPARE(output()->toPlainText(), Terminated(ResultLines(), u"\n"_s));
+            QCOMPARE(output()->toPlainText(), ResultText({}, 0, u"\n"_s));
         }
     }
 
@@ -412,9 +425,8 @@ private slots:
         input()->selectAll();
         control<QAction>(u"EditPasteItem"_s)->trigger();
         QTest::mouseClick(sabo(), Qt::LeftButton);
-        const QStringList expected =
-            ResultLines({{u"Raumhafen"_s, 3}, {u"Wohngebäude"_s, 5}, {u"Solarpark"_s, 3}, {u"Eisenmine"_s, 3}});
-        QCOMPARE(output()->toPlainText(), Terminated(expected, u"\n"_s));
+        QCOMPARE(output()->toPlainText(),
+                 ResultText({{"Raumhafen", 3}, {"Wohngebäude", 5}, {"Solarpark", 3}, {"Eisenmine", 3}}, 20, u"\n"_s));
     }
 
     void wrappedLineIsCountedAsSeveralLines()
@@ -425,8 +437,7 @@ private slots:
             words += u" Trümmer"_s;
         input()->setPlainText(u"Raumhafen (2)"_s + words + u" Schiffsfabrik (5)"_s);
         QTest::mouseClick(sabo(), Qt::LeftButton);
-        const QStringList expected = ResultLines({{u"Raumhafen"_s, 2}, {u"Schiffsfabrik"_s, 5}});
-        QCOMPARE(output()->toPlainText(), Terminated(expected, u"\n"_s));
+        QCOMPARE(output()->toPlainText(), ResultText({{"Raumhafen", 2}, {"Schiffsfabrik", 5}}, 21, u"\n"_s));
     }
 
     void copiedResultEndsEveryLineWithCrLf()
@@ -435,7 +446,7 @@ private slots:
             QSKIP(NoSeat);
         QTest::mouseClick(sabo(), Qt::LeftButton);
         control<QAction>(u"EditCopyResult"_s)->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->text(), Terminated(ResultLines(), u"\r\n"_s));
+        QCOMPARE(QGuiApplication::clipboard()->text(), ResultText({}, 0, u"\r\n"_s));
         QCOMPARE(output()->textCursor().position(), 0);
         QVERIFY(!output()->textCursor().hasSelection());
     }
@@ -494,20 +505,21 @@ private slots:
 
     void failingCommandIsShownAndTheWindowGoesOn()
     {
-        QObject::connect(sabo(), &QPushButton::clicked, form_.get(),
-                         quarl::Guarded([] { throw std::runtime_error("Zählung abgebrochen"); }));
+        QObject::connect(sabo(), &QPushButton::clicked, form_.get(), [] {
+            quarl::Guarded(quarl::ShowError, [] { throw std::runtime_error("Zählung abgebrochen"); });
+        });
         MessageBoxCatcher box;
         QTest::mouseClick(sabo(), Qt::LeftButton);
         QVERIFY(box.shown);
         QCOMPARE(box.text, u"Zählung abgebrochen."_s);
 
         // The counter ran before the failing command, and the window still answers.
-        QCOMPARE(output()->toPlainText(), Terminated(ResultLines(), u"\n"_s));
+        QCOMPARE(output()->toPlainText(), ResultText({}, 0, u"\n"_s));
         MessageBoxCatcher again;
         input()->setPlainText(u"Bohrturm (4)"_s);
         QTest::mouseClick(sabo(), Qt::LeftButton);
         QVERIFY(again.shown);
-        QCOMPARE(output()->toPlainText(), Terminated(ResultLines({{u"Bohrturm"_s, 4}}), u"\n"_s));
+        QCOMPARE(output()->toPlainText(), ResultText({{"Bohrturm", 4}}, 4, u"\n"_s));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "win32/EditBoxLines.h"
+#include "EditBoxLines.h"
 
 #include "FormControls.h"
 

@@ -1,10 +1,10 @@
 #include "win32/ErrorDisplay.h"
 
-#include "ExpectedResult.h"
+#include "ExpectedOutput.h"
 #include "FormControls.h"
 #include "MessageBoxCatcher.h"
 
-#include "frontend/ErrorText.h"
+#include "frontend/Guarded.h"
 
 #include <gtest/gtest.h>
 
@@ -15,36 +15,12 @@
 namespace quarl {
 namespace {
 
-struct ErrorCase
-{
-    const char* message;
-    bool periodAdded;
-};
-
-class ErrorTextTest : public testing::TestWithParam<ErrorCase>
-{};
-
-TEST_P(ErrorTextTest, PeriodFollowsACharacterAboveIt)
-{
-    const std::string message = GetParam().message;
-    EXPECT_EQ(ErrorText(message), GetParam().periodAdded ? message + '.' : message);
-}
-
-// "/" lies just above "." in byte order, "-" just below it.
-INSTANTIATE_TEST_SUITE_P(Messages, ErrorTextTest,
-                         testing::Values(ErrorCase{"Ungültige Eingabe", true}, ErrorCase{"Größe", true},
-                                         ErrorCase{"Zeile 3", true}, ErrorCase{"Fehler:", true},
-                                         ErrorCase{"Was nun?", true}, ErrorCase{"a/", true}, ErrorCase{"", false},
-                                         ErrorCase{"Fertig.", false}, ErrorCase{"Fehler (3)", false},
-                                         ErrorCase{"Halt!", false}, ErrorCase{"Fehler ", false},
-                                         ErrorCase{"a-", false}));
-
 using ErrorDisplayTest = FormTest;
 
 TEST_F(ErrorDisplayTest, EscapingErrorIsShownInAStopBoxForTheWholeProgram)
 {
     MessageBoxCatcher box(Form());
-    Guarded([] { throw std::runtime_error("Kein Speicher"); });
+    Guarded(ShowError, [] { throw std::runtime_error("Kein Speicher"); });
     EXPECT_EQ(box.shown().count, 1);
     EXPECT_EQ(box.shown().caption, L"QUARL-Counter");
     EXPECT_EQ(box.shown().text, L"Kein Speicher.");
@@ -58,7 +34,7 @@ TEST_F(ErrorDisplayTest, EscapingErrorIsShownInAStopBoxForTheWholeProgram)
 TEST_F(ErrorDisplayTest, BoxBelongsToTheMainWindowAndIsCentredOnIt)
 {
     MessageBoxCatcher box(Form());
-    Guarded([] { throw std::runtime_error("Kein Speicher"); });
+    Guarded(ShowError, [] { throw std::runtime_error("Kein Speicher"); });
     EXPECT_EQ(box.shown().owner, Form());
     EXPECT_LE(std::abs(box.shown().offCentre.x), 1);
     EXPECT_LE(std::abs(box.shown().offCentre.y), 1);
@@ -68,13 +44,13 @@ TEST_F(ErrorDisplayTest, ErrorOfAnotherTypeGivesAnEmptyTextAndTheWindowGoesOn)
 {
     for (int attempt = 1; attempt <= 2; ++attempt) {
         MessageBoxCatcher box(Form());
-        Guarded([] { throw 42; });
+        Guarded(ShowError, [] { throw 42; });
         EXPECT_EQ(box.shown().count, 1);
         EXPECT_EQ(box.shown().text, L"");
     }
     SetWindowTextW(Input, L"Eisenmine (3)");
     ClickSabo();
-    EXPECT_EQ(Text(Output), ResultText({{L"Eisenmine", 3}}, 3));
+    EXPECT_EQ(Text(Output), ResultText({{"Eisenmine", 3}}, 3));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "Text.h"
+
 #include "win32/Main.h"
 #include "win32/TaskbarOwner.h"
-#include "win32/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,8 @@
 #include "Clipboard.h"
-#include "ExpectedResult.h"
+#include "EditBoxLines.h"
+#include "ExpectedOutput.h"
 #include "FormControls.h"
 #include "Keyboard.h"
-
-#include "win32/EditBoxLines.h"
 
 #include <gtest/gtest.h>
 
@@ -283,8 +282,8 @@ TEST_F(MainFormTest, SaboCountsTheLinesAsDisplayed)
     SetWindowTextW(Input, report.c_str());
     ASSERT_GT(SendMessageW(Input, EM_GETLINECOUNT, 0, 0), 5) << "the long lines must wrap";
     // Counted as whole lines, Bohrturm would take the 3 of its line's first parentheses.
-    const std::wstring expected = ResultText(
-        {{L"Raumhafen", 2}, {L"Wohngebäude", 5}, {L"Eisenmine", 3}, {L"Bohrturm", 1}, {L"Chemiefabrik", 7}}, 29);
+    const std::wstring expected =
+        ResultText({{"Raumhafen", 2}, {"Wohngebäude", 5}, {"Eisenmine", 3}, {"Bohrturm", 1}, {"Chemiefabrik", 7}}, 29);
 
     ClickSabo();
     EXPECT_EQ(Text(Output), expected);
@@ -304,7 +303,7 @@ TEST_F(MainFormTest, LinesNearTheBoxWidthWrapAsTheBoxWrapsThem)
     SetWindowTextW(Input, report.c_str());
 
     ClickSabo();
-    EXPECT_EQ(Text(Output), ResultText({{L"Eisenmine", 85}, {L"Bohrturm", 109}}, 194));
+    EXPECT_EQ(Text(Output), ResultText({{"Eisenmine", 85}, {"Bohrturm", 109}}, 194));
 }
 
 TEST_F(MainFormTest, CopiedResultEndsEachLineInCrLf)
@@ -312,8 +311,9 @@ TEST_F(MainFormTest, CopiedResultEndsEachLineInCrLf)
     SetWindowTextW(Input, L"Bohrturm (2)\r\nRaumhafen (1)");
     ClickSabo();
     SendMessageW(Output, EM_SETSEL, 3, 10);
-    form_->EditCopyResultClick();
-    EXPECT_EQ(ClipboardText(), ResultText({{L"Raumhafen", 1}, {L"Bohrturm", 2}}, 5));
+    // Chosen from the menu, as it would be were the menu enabled: the last item of the second menu.
+    SendMessageW(Form(), WM_COMMAND, GetMenuItemID(GetSubMenu(GetMenu(Form()), 1), 5), 0);
+    EXPECT_EQ(ClipboardText(), ResultText({{"Raumhafen", 1}, {"Bohrturm", 2}}, 5));
     DWORD start = 1;
     DWORD end = 1;
     SendMessageW(Output, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -394,7 +394,7 @@ TEST_P(PasteTest, AnyPasteLeavesAWorkingWindow)
 
     SetWindowTextW(Input, L"Eisenmine (3)");
     ClickSabo();
-    EXPECT_EQ(Text(Output), ResultText({{L"Eisenmine", 3}}, 3));
+    EXPECT_EQ(Text(Output), ResultText({{"Eisenmine", 3}}, 3));
 }
 
 // Lines of random printable ASCII characters. (Random characters beyond ASCII crash Wine 8's own gdi32 when its
@@ -415,10 +415,10 @@ std::wstring RandomLines(unsigned seed, int lines)
 INSTANTIATE_TEST_SUITE_P(
     Pastes, PasteTest,
     testing::Values(PasteCase{L"", ResultText({}, 0)},
-                    PasteCase{L"\xD800 Eisenmine (2) \xDC00\xDC00", ResultText({{L"Eisenmine", 2}}, 2)},
-                    PasteCase{L"Eisenmine (\xDBFF)", ResultText({{L"Eisenmine", 1}}, 1)},
+                    PasteCase{L"\xD800 Eisenmine (2) \xDC00\xDC00", ResultText({{"Eisenmine", 2}}, 2)},
+                    PasteCase{L"Eisenmine (\xDBFF)", ResultText({{"Eisenmine", 1}}, 1)},
                     PasteCase{RandomLines(1, 30), L""},
-                    PasteCase{std::wstring(5000, L'\r') + L"Bohrturm (1)", ResultText({{L"Bohrturm", 1}}, 1)},
+                    PasteCase{std::wstring(5000, L'\r') + L"Bohrturm (1)", ResultText({{"Bohrturm", 1}}, 1)},
                     PasteCase{std::wstring(10000, L'W') + L"Eisenmine (1)", L""}));
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "ExpectedResult.h"
+#include "ExpectedOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -141,7 +141,7 @@ TEST(InstalledProgram, CountsAReport)
     wchar_t shown[2048]{};
     SendMessageW(output, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(shown));
     EXPECT_EQ(std::wstring(shown),
-              quarl::ResultText({{L"Raumhafen", 4}, {L"Eisenmine", 2}, {L"Forschungszentrum", 1}}, 17));
+              quarl::ResultText({{"Raumhafen", 4}, {"Eisenmine", 2}, {"Forschungszentrum", 1}}, 17));
     PostMessageW(program.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.Status(), 0u);
 }

@@ -44,7 +44,6 @@ private:
     void createControls();
     void describeForScreenReaders();
     void createMenus();
-    void orderTabs();
     void connectCommands();
     int scaled(int pixels) const;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Layout.h"
+#include "win32/Layout.h"
 
 #include <array>
 #include <commdlg.h>
@@ -10,10 +10,9 @@
 
 namespace quarl {
 
-// A menu item: the menu that holds it and its command number.
+// A menu item, known by the command number that choosing it sends.
 struct MenuItem
 {
-    HMENU menu = nullptr;
     UINT id = 0;
 };
 
@@ -66,7 +65,8 @@ private:
     void createMenus();
     void setUpDialogs();
     HWND createLabel(const wchar_t* text, ControlArea area);
-    HWND createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent = nullptr);
+    HWND createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent = nullptr,
+                       DWORD extendedStyle = 0);
 
     // A control and where it sits at 96 dots per inch, to lay it out again for another resolution.
     struct Placed

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+#include <type_traits>
 #include <windows.h>
 
 namespace quarl {
@@ -11,12 +13,9 @@ class Layout
 {
 public:
     explicit Layout(int dpi);
-    ~Layout();
-    Layout(const Layout&) = delete;
-    Layout& operator=(const Layout&) = delete;
 
-    [[nodiscard]] HFONT WindowFont() const noexcept { return windowFont_; }
-    [[nodiscard]] HFONT LabelFont() const noexcept { return labelFont_; }
+    [[nodiscard]] HFONT WindowFont() const noexcept { return windowFont_.get(); }
+    [[nodiscard]] HFONT LabelFont() const noexcept { return labelFont_.get(); }
     [[nodiscard]] int TextHeight() const noexcept { return textHeight_; }
     [[nodiscard]] int Scaled(int pixels) const noexcept;
     // A caption is never cut off: the label grows to its text in the label font.
@@ -26,8 +25,14 @@ public:
     [[nodiscard]] static int ScreenDpi();
 
 private:
-    HFONT windowFont_ = nullptr;
-    HFONT labelFont_ = nullptr;
+    struct FontDeleter
+    {
+        void operator()(HFONT font) const noexcept { DeleteObject(font); }
+    };
+    using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+    Font windowFont_;
+    Font labelFont_;
     int textHeight_ = 13;
 };
 
