@@ -33,6 +33,16 @@ bool HasDisplay(int argc, char* argv[])
 #endif
 }
 
+// The hand-drawn 32 x 32 image is the program's own icon; the other sizes let docks and task switchers pick a sharp
+// one instead of scaling it.
+QIcon WindowIcon()
+{
+    QIcon icon(u":/icons/quarl-counter.png"_s);
+    for (const int size : {16, 48, 64, 128, 256})
+        icon.addFile(u":/icons/quarl-counter-%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -48,7 +58,7 @@ int main(int argc, char* argv[])
     try {
         quarl::Application::setApplicationName(u"QUARL-Counter"_s);
         quarl::Application::setDesktopFileName(QStringLiteral(QUARL_APP_ID));
-        quarl::Application::setWindowIcon(QIcon(u":/icons/quarl-counter.png"_s));
+        quarl::Application::setWindowIcon(WindowIcon());
         quarl::TMainForm MainForm;
         MainForm.show();
         return quarl::Application::exec();

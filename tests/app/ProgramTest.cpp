@@ -15,7 +15,9 @@ private slots:
         QTest::addColumn<bool>("failStart");
         QTest::addColumn<QString>("seen");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("window closed") << false << u"window: QUARL-Counter Alpha 0.2 | application: QUARL-Counter"_s
+        QTest::newRow("window closed") << false
+                                       << u"window: QUARL-Counter Alpha 0.2 | application: QUARL-Counter | icon sizes: "
+                                          u"32x32 16x16 48x48 64x64 128x128 256x256"_s
                                        << 0;
         QTest::newRow("error escaping start-up") << true << u"message box: QUARL-Counter | Start abgebrochen."_s << 1;
     }
