@@ -43,6 +43,18 @@ QIcon WindowIcon()
     return icon;
 }
 
+// Qt ends the program with abort() when the platform plugin cannot open the display, a stale DISPLAY for
+// example. While the application object is made, that end is replaced by the program's own message and status.
+void EndWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        std::fputs(qPrintable(qFormatLogMessage(type, context, message) + u'\n'), stderr);
+        return;
+    }
+    std::fputs("quarl-counter: the graphical display cannot be opened; start it from a desktop session\n", stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -54,7 +66,9 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     }
 
+    const QtMessageHandler qtHandler = qInstallMessageHandler(&EndWithoutDisplay);
     quarl::Application application(argc, argv);
+    qInstallMessageHandler(qtHandler);
     try {
         quarl::Application::setApplicationName(u"QUARL-Counter"_s);
         quarl::Application::setDesktopFileName(QStringLiteral(QUARL_APP_ID));

@@ -24,6 +24,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void FileSaveAs();
@@ -40,12 +42,15 @@ private:
     Q_DISABLE_COPY_MOVE(TMainForm)
 
     void setUpWindow();
+    void useButtonAndMenuColours();
     void placeFrame();
+    void refuseMaximising(bool fromWindowSystem);
     void createControls();
     void describeForScreenReaders();
     void createMenus();
     void orderTabs();
     void connectCommands();
+    void announceResult(const QString& before);
     int scaled(int pixels) const;
 
     QMenuBar* MainMenu = nullptr;

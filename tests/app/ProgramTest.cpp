@@ -44,6 +44,25 @@ private slots:
         QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).trimmed(), seen);
         QCOMPARE(program.exitCode(), exitCode);
     }
+
+    // DISPLAY names a display where no X server answers, as after a server has ended.
+    void staleDisplayEndsWithTheProgramsMessage()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"WAYLAND_DISPLAY"_s, u"XAUTHORITY"_s})
+            environment.remove(name);
+        environment.insert(u"DISPLAY"_s, u":987"_s);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(QUARL_PROGRAM), {});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(errors.endsWith(u"quarl-counter: the graphical display cannot be opened; start it from a desktop "
+                                 u"session\n"_s),
+                 qPrintable(errors));
+    }
 };
 
 QTEST_GUILESS_MAIN(ProgramTest)
