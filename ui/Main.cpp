@@ -19,6 +19,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -238,11 +239,27 @@ void TMainForm::placeFrame()
         OnScreen(WindowCorner, size().grownBy(window.frameMargins()), window.screen()->availableGeometry());
     move(corner);
     window.setFramePosition(corner);
+    framePending_ = true;
     RemoveResizeFunction(window);
     // A request to maximise reaches the native window before the window system answers it.
     disconnect(&window, &QWindow::windowStateChanged, this, nullptr);
     connect(&window, &QWindow::windowStateChanged, this, [this] { refuseMaximising(false); });
     window.installEventFilter(this);
+}
+
+void TMainForm::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // Under X11 the frame's size is known only once the window manager has framed the shown window (the first
+    // report may still give the unframed place); then the frame is placed again, now that its size is known.
+    QWindow* window = windowHandle();
+    if (!framePending_ || !event->spontaneous() || window == nullptr || window->frameMargins().isNull())
+        return;
+    framePending_ = false;
+    const QPoint corner =
+        OnScreen(WindowCorner, size().grownBy(window->frameMargins()), window->screen()->availableGeometry());
+    if (corner != window->framePosition())
+        window->setFramePosition(corner);
 }
 
 void TMainForm::createControls()

@@ -25,6 +25,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
@@ -73,6 +74,9 @@ private:
     QPushButton* Sabo = nullptr;
     QPushButton* Pluen = nullptr;
     QPushButton* Fleet = nullptr;
+
+    // Set when the frame is placed, until the window system has reported where the framed window went.
+    bool framePending_ = false;
 
     // Positions and sizes are laid out for a window font 13 pixels high and scaled by textHeight_ / 13.
     int textHeight_ = 13;

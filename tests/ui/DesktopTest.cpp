@@ -93,6 +93,8 @@ private:
     void showAndActivate()
     {
         form_->show();
+        // A window manager may leave a new window unfocused until asked.
+        form_->activateWindow();
         if (!QTest::qWaitForWindowActive(form_.get()))
             qFatal("the window did not become active");
     }
@@ -224,6 +226,8 @@ private slots:
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
         const QRect available = form_->screen()->availableGeometry();
+        // A window manager frames the window after it is shown; the frame may move once more then.
+        QTRY_VERIFY(available.contains(form_->frameGeometry()));
         const QRect frame = form_->frameGeometry();
         QVERIFY2(available.contains(frame), qPrintable(u"frame %1,%2 %3x%4 on a free area of %5x%6"_s.arg(frame.x())
                                                            .arg(frame.y())
