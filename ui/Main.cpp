@@ -111,13 +111,15 @@ QAction* AddSeparator(QMenu* menu, const QString& name)
     return separator;
 }
 
-// The frame's corner at `corner`, moved just far enough to have the whole frame within `available` (on a small
-// screen or with a large scale factor); a frame larger than the area keeps its top left corner visible.
-QPoint OnScreen(QPoint corner, QSize frame, const QRect& available)
+// Where the outer corner of a window of the given client size goes: at WindowCorner, moved just far enough to have
+// the whole frame on the screen's free area (on a small screen or with a large scale factor); a frame larger than
+// that area keeps its top left corner visible.
+QPoint FrameCorner(const QWindow& window, QSize clientSize)
 {
-    corner.setX(std::max(available.left(), std::min(corner.x(), available.right() + 1 - frame.width())));
-    corner.setY(std::max(available.top(), std::min(corner.y(), available.bottom() + 1 - frame.height())));
-    return corner;
+    const QSize frame = clientSize.grownBy(window.frameMargins());
+    const QRect available = window.screen()->availableGeometry();
+    return {std::max(available.left(), std::min(WindowCorner.x(), available.right() + 1 - frame.width())),
+            std::max(available.top(), std::min(WindowCorner.y(), available.bottom() + 1 - frame.height()))};
 }
 
 QFileDialog* MakeTextFileDialog(QWidget* parent, const QString& name, QFileDialog::AcceptMode mode)
@@ -235,8 +237,7 @@ void TMainForm::placeFrame()
     // area's corner there instead.
     QWindow& window = *windowHandle();
     window.resize(size());
-    const QPoint corner =
-        OnScreen(WindowCorner, size().grownBy(window.frameMargins()), window.screen()->availableGeometry());
+    const QPoint corner = FrameCorner(window, size());
     move(corner);
     window.setFramePosition(corner);
     framePending_ = true;
@@ -256,8 +257,7 @@ void TMainForm::moveEvent(QMoveEvent* event)
     if (!framePending_ || !event->spontaneous() || window == nullptr || window->frameMargins().isNull())
         return;
     framePending_ = false;
-    const QPoint corner =
-        OnScreen(WindowCorner, size().grownBy(window->frameMargins()), window->screen()->availableGeometry());
+    const QPoint corner = FrameCorner(*window, size());
     if (corner != window->framePosition())
         window->setFramePosition(corner);
 }
