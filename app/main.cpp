@@ -33,6 +33,28 @@ bool HasDisplay(int argc, char* argv[])
 #endif
 }
 
+// The hand-drawn 32 x 32 image is the program's own icon; the other sizes let docks and task switchers pick a sharp
+// one instead of scaling it.
+QIcon WindowIcon()
+{
+    QIcon icon(u":/icons/quarl-counter.png"_s);
+    for (const int size : {16, 48, 64, 128, 256})
+        icon.addFile(u":/icons/quarl-counter-%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
+// Qt ends the program with abort() when the platform plugin cannot open the display, a stale DISPLAY for
+// example. While the application object is made, that end is replaced by the program's own message and status.
+void EndWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        std::fputs(qPrintable(qFormatLogMessage(type, context, message) + u'\n'), stderr);
+        return;
+    }
+    std::fputs("quarl-counter: the graphical display cannot be opened; start it from a desktop session\n", stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -44,11 +66,13 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     }
 
+    const QtMessageHandler qtHandler = qInstallMessageHandler(&EndWithoutDisplay);
     quarl::Application application(argc, argv);
+    qInstallMessageHandler(qtHandler);
     try {
         quarl::Application::setApplicationName(u"QUARL-Counter"_s);
         quarl::Application::setDesktopFileName(QStringLiteral(QUARL_APP_ID));
-        quarl::Application::setWindowIcon(QIcon(u":/icons/quarl-counter.png"_s));
+        quarl::Application::setWindowIcon(WindowIcon());
         quarl::TMainForm MainForm;
         MainForm.show();
         return quarl::Application::exec();

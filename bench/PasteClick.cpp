@@ -209,7 +209,62 @@ void PrintRow(const Row& row, const std::array<Figures, Sizes.size()>& columns)
     std::printf(" %14s\n", row.target);
 }
 
+// A single text line of `characters` characters: report words run together without a blank, or with blanks.
+QString LongLine(std::size_t characters, bool blanks)
+{
+    const QString word = blanks ? u"Raumhafen (2) "_s : u"Raumhafen(2)"_s;
+    return word.repeated(static_cast<qsizetype>(characters / static_cast<std::size_t>(word.size()) + 1))
+        .left(static_cast<qsizetype>(characters));
+}
+
 } // namespace
+
+int MeasureLongLine(int argc, char** argv, std::size_t characters, bool blanks)
+{
+    QString text = LongLine(characters, blanks);
+    Application application(argc, argv);
+    TMainForm form;
+    form.show();
+    Settle();
+    auto& input = FindChild<QPlainTextEdit>(form, u"Input"_s);
+    auto& sabo = FindChild<QPushButton>(form, u"Sabo"_s);
+    const double paste = Milliseconds([&] {
+        input.setPlainText(text);
+        Settle();
+    });
+    const double click = Milliseconds([&] {
+        sabo.click();
+        Settle();
+    });
+    std::printf("%.3f %.3f\n", paste, click);
+    return 0;
+}
+
+void PrintLongLineTable(int runs)
+{
+    constexpr std::size_t characters = 1'000'000;
+    std::printf("One text line of %zu characters, median of %d fresh processes\n", characters, runs);
+    std::printf("%-30s %12s %12s %14s\n", "", "no blanks", "blanks", "target");
+    std::array<std::array<double, 2>, 2> medians{};
+    for (const bool blanks : {false, true}) {
+        std::vector<double> pastes;
+        std::vector<double> clicks;
+        for (int run = 0; run < runs; ++run) {
+            std::istringstream figures(
+                RunSelf({"long-line", std::to_string(characters), blanks ? "blanks" : "no-blanks"}));
+            double paste = 0;
+            double click = 0;
+            figures >> paste >> click;
+            pastes.push_back(paste);
+            clicks.push_back(click);
+        }
+        medians[blanks ? 1 : 0] = {Median(pastes), Median(clicks)};
+    }
+    std::printf("%-30s %12.1f %12.1f %14s\n", "paste ms (shown and drawn)", medians[0][0], medians[1][0], "");
+    std::printf("%-30s %12.1f %12.1f %14s\n", "click ms", medians[0][1], medians[1][1], "");
+    std::printf("%-30s %12.2f %12.2f %14s\n", "click / paste", Ratio(medians[0][1], medians[0][0]),
+                Ratio(medians[1][1], medians[1][0]), "<= 1");
+}
 
 int MeasurePasteClick(int argc, char** argv, const std::string& reportPath, std::size_t bytes)
 {

@@ -13,4 +13,11 @@ int MeasurePasteClick(int argc, char** argv, const std::string& reportPath, std:
 // side by side.
 void PrintPasteClickTable(const std::string& reportPath, int runs);
 
+// In a fresh process: shows the main window, pastes one text line of `characters` characters (report words with or
+// without blanks between them) and clicks "Sabo". Prints the paste's and the click's milliseconds.
+int MeasureLongLine(int argc, char** argv, std::size_t characters, bool blanks);
+
+// Runs MeasureLongLine for a line of 1,000,000 characters without and with blanks, each `runs` times.
+void PrintLongLineTable(int runs);
+
 } // namespace quarl

@@ -10,6 +10,8 @@
 
 #include <array>
 #include <climits>
+#include <cmath>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -71,7 +73,20 @@ std::string_view View(const QByteArray& utf8)
     return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
 }
 
-// Calls take(line) with each display line of one text line, without its line separator, as UTF-8 in NFC.
+// Calls take(line) with each display line of a laid-out text line, without its line separator, as UTF-8 in NFC.
+template <typename Take>
+void TakeLines(const QTextLayout& layout, QStringView text, Take take)
+{
+    for (int index = 0; index < layout.lineCount(); ++index) {
+        const QTextLine line = layout.lineAt(index);
+        QStringView shown = text.mid(line.textStart(), line.textLength());
+        if (shown.endsWith(QChar::LineSeparator))
+            shown.chop(1);
+        take(View(DisplayLineUtf8(shown)));
+    }
+}
+
+// Calls take(line) with each display line of one text line, laid out here.
 template <typename Take>
 void LayOutBlock(const QString& text, const BlockLayout& how, Take take)
 {
@@ -85,13 +100,26 @@ void LayOutBlock(const QString& text, const BlockLayout& how, Take take)
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
         line.setLineWidth(how.width);
     layout.endLayout();
-    for (int index = 0; index < layout.lineCount(); ++index) {
-        const QTextLine line = layout.lineAt(index);
-        QStringView shown = QStringView(text).mid(line.textStart(), line.textLength());
-        if (shown.endsWith(QChar::LineSeparator))
-            shown.chop(1);
-        take(View(DisplayLineUtf8(shown)));
-    }
+    TakeLines(layout, text, take);
+}
+
+// The layout the box holds for a text line, where it is complete and made for the width and font read here: the
+// box lays out the lines it shows, and laying out a long line again (one without blanks takes seconds) is
+// wasted. Layouts of edited lines are dropped or redone by the box, and the last line must end where the text
+// does, so a stale layout is not taken.
+const QTextLayout* BoxLayout(const QTextBlock& block, QStringView text, const BlockLayout& how)
+{
+    const QTextLayout* layout = block.layout();
+    if (layout == nullptr || layout->lineCount() == 0 || !layout->preeditAreaText().isEmpty() ||
+        layout->font() != how.font)
+        return nullptr;
+    const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+    if (last.textStart() + last.textLength() != text.size())
+        return nullptr;
+    // Line widths are kept in 1/64 pixel.
+    constexpr qreal Unit = 1.0 / 64;
+    const auto sameWidth = [&how, Unit](const QTextLine& line) { return std::abs(line.width() - how.width) < Unit; };
+    return sameWidth(layout->lineAt(0)) && sameWidth(last) ? layout : nullptr;
 }
 
 // Decides cheaply whether a text line is certainly narrower than the box, so that it is one display line. Only
@@ -185,16 +213,21 @@ void ForEachDisplayLine(const QPlainTextEdit& box, TextLineFilter wanted, const 
     DropFinalEmptyLine give(take);
     // One copy of the whole text is far quicker than asking every block for its own.
     const QString text = box.document()->toRawText();
+    QTextBlock textBlock = box.document()->begin();
     for (const QStringView block : QStringView(text).tokenize(QChar(QChar::ParagraphSeparator))) {
+        const QTextBlock current = std::exchange(textBlock, textBlock.next());
         // The filter sees the whole text line: every display line is a piece of it.
         QString normalized;
         const QByteArray whole = Nfc(block, normalized).toUtf8();
         if (!wanted(View(whole)))
             continue;
+        const auto pass = [&give](std::string_view line) { give(line); };
         if (bound.FitsOnOneLine(block))
             give(View(whole));
+        else if (const QTextLayout* laidOut = BoxLayout(current, block, how))
+            TakeLines(*laidOut, block, pass);
         else
-            LayOutBlock(block.toString(), how, [&give](std::string_view line) { give(line); });
+            LayOutBlock(block.toString(), how, pass);
     }
     give.Finish();
 }

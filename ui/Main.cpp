@@ -5,12 +5,14 @@
 #include "EditBoxLines.h"
 #include "FixedSizeHint.h"
 #include "PlainTextBox.h"
+#include "WaitCursor.h"
 
 #include "frontend/Guarded.h"
 #include "frontend/SaboCommand.h"
 #include "frontend/TextHeightScale.h"
 #include "ui/ErrorDisplay.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -18,9 +20,12 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -32,7 +37,7 @@ using namespace Qt::StringLiterals;
 namespace quarl {
 namespace {
 
-// Where the window's outer corner goes on the screen.
+// Where the window's outer corner goes on a screen with room for the whole window there.
 constexpr QPoint WindowCorner(196, 141);
 // The labels' font: 10 points, which is 13 pixels at 96 dots per inch.
 constexpr int LabelPixelSize = 13;
@@ -109,6 +114,17 @@ QAction* AddSeparator(QMenu* menu, const QString& name)
     return separator;
 }
 
+// Where the outer corner of a window of the given client size goes: at WindowCorner, moved just far enough to have
+// the whole frame on the screen's free area (on a small screen or with a large scale factor); a frame larger than
+// that area keeps its top left corner visible.
+QPoint FrameCorner(const QWindow& window, QSize clientSize)
+{
+    const QSize frame = clientSize.grownBy(window.frameMargins());
+    const QRect available = window.screen()->availableGeometry();
+    return {std::max(available.left(), std::min(WindowCorner.x(), available.right() + 1 - frame.width())),
+            std::max(available.top(), std::min(WindowCorner.y(), available.bottom() + 1 - frame.height()))};
+}
+
 QFileDialog* MakeTextFileDialog(QWidget* parent, const QString& name, QFileDialog::AcceptMode mode)
 {
     auto* dialog = new QFileDialog(parent);
@@ -138,15 +154,73 @@ void TMainForm::setUpWindow()
     setWindowTitle(u"QUARL-Counter Alpha 0.2"_s);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
-    setPalette(colours);
     UseStandInFont();
+    // The whole program uses one font: context menus and dialogs are windows of their own and take the
+    // application's font, not this window's.
+    QApplication::setFont(SansSerifFont(8));
     setFont(SansSerifFont(8));
     textHeight_ = fontMetrics().height();
     // Task bars and iconified windows show the icon text: the program's name, not the caption.
     setWindowIconText(u"QUARL-Counter"_s);
     move(WindowCorner);
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    // A palette switched while the program runs (dark mode, say) reaches the window as a change of its palette.
+    if (event->type() == QEvent::PaletteChange)
+        useButtonAndMenuColours();
+    QMainWindow::changeEvent(event);
+}
+
+// The window's background is the colour of a button's face and Output's background that of a menu, both taken
+// from the current palette; text keeps the palette's own colours, so it stays readable in light and dark themes.
+void TMainForm::useButtonAndMenuColours()
+{
+    // Only the one role is set on each widget, so that every other colour keeps following the palette.
+    const QColor button = palette().color(QPalette::Button);
+    if (palette().color(QPalette::Window) != button) {
+        QPalette colours;
+        colours.setColor(QPalette::Window, button);
+        setPalette(colours);
+    }
+    const QColor menu = QApplication::palette("QMenu").color(QPalette::Window);
+    if (Output != nullptr && Output->palette().color(QPalette::Base) != menu) {
+        QPalette outputColours;
+        outputColours.setColor(QPalette::Base, menu);
+        Output->setPalette(outputColours);
+    }
+}
+
+// The window has one size, yet a maximise request can come: from the maximise button that Qt draws itself on
+// Wayland compositors without server-side decorations, for one. It is taken back as soon as it is made. A Wayland
+// compositor, though, ignores taking back a state it has not granted yet, and insists on its own size for a
+// maximised window, ending a client that draws another: there the native window may take any size while the
+// request stands, and the request is taken back once the granted state has been drawn.
+void TMainForm::refuseMaximising(bool fromWindowSystem)
+{
+    constexpr Qt::WindowStates resizing = Qt::WindowMaximized | Qt::WindowFullScreen;
+    QWindow* window = windowHandle();
+    if (window == nullptr)
+        return;
+    const bool onWayland = QGuiApplication::platformName().startsWith(u"wayland"_s);
+    const auto takeBack = [window, resizing] { window->setWindowStates(window->windowStates() & ~resizing); };
+    if (window->windowStates() & resizing) {
+        if (onWayland)
+            window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+        if (fromWindowSystem || !onWayland)
+            QTimer::singleShot(0, this, takeBack);
+    } else if (fromWindowSystem && onWayland) {
+        window->setMaximumSize(minimumSize());
+    }
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window system's answer to a request reaches the native window as a spontaneous state change.
+    if (watched == windowHandle() && event->type() == QEvent::WindowStateChange && event->spontaneous())
+        refuseMaximising(true);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::showEvent(QShowEvent* event)
@@ -162,9 +236,31 @@ void TMainForm::placeFrame()
     // The outer corner, frame included, goes to WindowCorner where the platform allows it. The native window takes
     // the widget's size first, so that showing it does not set its geometry again, which would place the client
     // area's corner there instead.
-    windowHandle()->resize(size());
-    windowHandle()->setFramePosition(WindowCorner);
-    RemoveResizeFunction(*windowHandle());
+    QWindow& window = *windowHandle();
+    window.resize(size());
+    const QPoint corner = FrameCorner(window, size());
+    move(corner);
+    window.setFramePosition(corner);
+    framePending_ = true;
+    RemoveResizeFunction(window);
+    // A request to maximise reaches the native window before the window system answers it.
+    disconnect(&window, &QWindow::windowStateChanged, this, nullptr);
+    connect(&window, &QWindow::windowStateChanged, this, [this] { refuseMaximising(false); });
+    window.installEventFilter(this);
+}
+
+void TMainForm::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // Under X11 the frame's size is known only once the window manager has framed the shown window (the first
+    // report may still give the unframed place); then the frame is placed again, now that its size is known.
+    QWindow* window = windowHandle();
+    if (!framePending_ || !event->spontaneous() || window == nullptr || window->frameMargins().isNull())
+        return;
+    framePending_ = false;
+    const QPoint corner = FrameCorner(*window, size());
+    if (corner != window->framePosition())
+        window->setFramePosition(corner);
 }
 
 // The controls are made in tab order, which Qt follows for Tab and for the first focus, which goes to Input.
@@ -198,9 +294,7 @@ void TMainForm::createControls()
     Output->setGeometry(scaled(368), scaled(16), scaled(257), scaled(361));
     Output->setReadOnly(true);
     Output->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    QPalette outputColours = Output->palette();
-    outputColours.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
-    Output->setPalette(outputColours);
+    useButtonAndMenuColours();
     Output->setPlainText(u"Das Ergebnis erscheint hier.\n"_s);
 
     Panel1 = new BevelPanel(client);
@@ -306,12 +400,23 @@ void TMainForm::EditPaste()
 
 void TMainForm::SelectSaboCounter()
 {
+    const WaitCursor busy;
+    const QString before = Output->toPlainText();
     RunSaboCounter(
         [this](TextLineFilter wanted, const DisplayLineTaker& take) { ForEachDisplayLine(*Input, wanted, take); },
         {[this] { Output->clear(); },
          [this](std::string_view line) {
              AppendLine(*Output, QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
          }});
+    announceResult(before);
+}
+
+// The keyboard focus stays on the button (Return counts again), so a screen reader learns of the new result only
+// from an event on Output that carries the whole text.
+void TMainForm::announceResult(const QString& before)
+{
+    QAccessibleTextUpdateEvent event(Output, 0, before, Output->toPlainText());
+    QAccessible::updateAccessibility(&event);
 }
 
 void TMainForm::SelectPluenCounter()

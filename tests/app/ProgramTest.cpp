@@ -15,7 +15,9 @@ private slots:
         QTest::addColumn<bool>("failStart");
         QTest::addColumn<QString>("seen");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("window closed") << false << u"window: QUARL-Counter Alpha 0.2 | application: QUARL-Counter"_s
+        QTest::newRow("window closed") << false
+                                       << u"window: QUARL-Counter Alpha 0.2 | application: QUARL-Counter | icon sizes: "
+                                          u"32x32 16x16 48x48 64x64 128x128 256x256"_s
                                        << 0;
         QTest::newRow("error escaping start-up") << true << u"message box: QUARL-Counter | Start abgebrochen."_s << 1;
     }
@@ -41,6 +43,25 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).trimmed(), seen);
         QCOMPARE(program.exitCode(), exitCode);
+    }
+
+    // DISPLAY names a display where no X server answers, as after a server has ended.
+    void staleDisplayEndsWithTheProgramsMessage()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"WAYLAND_DISPLAY"_s, u"XAUTHORITY"_s})
+            environment.remove(name);
+        environment.insert(u"DISPLAY"_s, u":987"_s);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(QUARL_PROGRAM), {});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(errors.endsWith(u"quarl-counter: the graphical display cannot be opened; start it from a desktop "
+                                 u"session\n"_s),
+                 qPrintable(errors));
     }
 };
 

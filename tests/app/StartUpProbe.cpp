@@ -2,6 +2,7 @@
 // and then closes it, as a user would.
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -19,6 +20,14 @@ void Report(const QString& line)
     std::fflush(stdout);
 }
 
+QString IconSizes(const QIcon& icon)
+{
+    QString sizes;
+    for (const QSize& size : icon.availableSizes())
+        sizes += u" %1x%2"_s.arg(size.width()).arg(size.height());
+    return sizes;
+}
+
 void CloseWhatIsShown()
 {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -28,7 +37,8 @@ void CloseWhatIsShown()
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible() && window->objectName() == u"MainForm"_s) {
-            Report(u"window: %1 | application: %2"_s.arg(window->windowTitle(), QCoreApplication::applicationName()));
+            Report(u"window: %1 | application: %2 | icon sizes:%3"_s.arg(
+                window->windowTitle(), QCoreApplication::applicationName(), IconSizes(window->windowIcon())));
             window->close();
         }
     }

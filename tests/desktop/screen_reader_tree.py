@@ -2,6 +2,7 @@
 
 Prints the accessible tree (role, name, description, states) and checks that the boxes carry their labels'
 names, that the counter buttons form a named group, and that the disabled buttons say why they are disabled.
+Then presses "Sabo" and checks that one event tells of the whole result arriving in the result box.
 Run it inside a D-Bus session with a display: screen-reader-check does both.
 """
 
@@ -11,6 +12,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TITLE = "QUARL-Counter Alpha 0.2"
 NOT_WORKING = "Dieser Zähler funktioniert noch nicht."
@@ -80,6 +82,32 @@ def check(found):
     return problems
 
 
+def result_announcements(found):
+    """Presses "Sabo" and returns the texts of the insertions into the result box reported in the next seconds."""
+    output = found[("text", "Ergebnis")][0]
+    sabo = found[("push button", "Sabo")][0]
+    inserted = []
+
+    def on_insert(event):
+        if event.source == output:
+            inserted.append(event.any_data)
+
+    # The program learns of a listener over D-Bus, so it is registered a moment before the button is pressed.
+    pyatspi.Registry.registerEventListener(on_insert, "object:text-changed:insert")
+    GLib.timeout_add(1000, lambda: sabo.queryAction().doAction(0) and False)
+    GLib.timeout_add(3000, lambda: pyatspi.Registry.stop() and False)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(on_insert, "object:text-changed:insert")
+    return inserted
+
+
+def check_announcement(inserted):
+    whole = [text for text in inserted if "Planetenzentrale  (0)" in text and "Gesamt zerstörte Punkte: 0" in text]
+    if len(whole) != 1:
+        return ["pressing Sabo gave %d events carrying the whole result (insertions: %r)" % (len(whole), inserted)]
+    return []
+
+
 def main():
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     process = subprocess.Popen([sys.argv[1]], env=environment)
@@ -89,6 +117,8 @@ def main():
         walk(app, 0, found, lines)
         print("\n".join(lines))
         problems = check(found)
+        if not problems:
+            problems = check_announcement(result_announcements(found))
     finally:
         process.terminate()
         process.wait()

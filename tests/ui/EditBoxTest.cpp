@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 
 #include <random>
@@ -236,6 +237,39 @@ private slots:
         Input(form)->setPlainText(text);
         const auto all = [](std::string_view) { return true; };
         QCOMPARE(FilteredLines(*Input(form), all), quarl::DisplayLines(*Input(form)));
+    }
+
+    // Lines the shown box has laid out itself are read from its layout, also after an edit or a new wrap width.
+    void shownBoxGivesTheLinesOfLayingOutEveryLine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("change");
+        const QString noBlanks = QString(u"Raumhafen(2)"_s).repeated(2000);
+        QTest::newRow("line without blanks") << noBlanks << QString();
+        QTest::newRow("line without blanks, edited") << noBlanks << u"edit"_s;
+        QTest::newRow("line without blanks, other width") << noBlanks << u"narrow"_s;
+        QTest::newRow("long report, edited") << LongText() << u"edit"_s;
+        QTest::newRow("random text") << RandomReports(7) << QString();
+    }
+
+    void shownBoxGivesTheLinesOfLayingOutEveryLine()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, change);
+        quarl::TMainForm form;
+        QPlainTextEdit& box = *Input(form);
+        box.setPlainText(text);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (change == u"edit"_s) {
+            QTextCursor cursor(box.document());
+            cursor.setPosition(1000);
+            cursor.insertText(u" Eisenmine (4) "_s);
+        } else if (change == u"narrow"_s) {
+            box.document()->setDocumentMargin(30);
+        }
+        const auto all = [](std::string_view) { return true; };
+        QCOMPARE(FilteredLines(box, all), quarl::DisplayLines(box));
     }
 
     void filterSeesWholeTextLines()

@@ -24,6 +24,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void FileSaveAs();
@@ -40,11 +43,14 @@ private:
     Q_DISABLE_COPY_MOVE(TMainForm)
 
     void setUpWindow();
+    void useButtonAndMenuColours();
     void placeFrame();
+    void refuseMaximising(bool fromWindowSystem);
     void createControls();
     void describeForScreenReaders();
     void createMenus();
     void connectCommands();
+    void announceResult(const QString& before);
     int scaled(int pixels) const;
 
     QMenuBar* MainMenu = nullptr;
@@ -67,6 +73,9 @@ private:
     QPushButton* Sabo = nullptr;
     QPushButton* Pluen = nullptr;
     QPushButton* Fleet = nullptr;
+
+    // Set when the frame is placed, until the window system has reported where the framed window went.
+    bool framePending_ = false;
 
     // Positions and sizes are laid out for a window font 13 pixels high and scaled by textHeight_ / 13.
     int textHeight_ = 13;
