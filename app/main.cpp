@@ -51,7 +51,9 @@ void EndWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const 
         std::fputs(qPrintable(qFormatLogMessage(type, context, message) + u'\n'), stderr);
         return;
     }
-    std::fputs("quarl-counter: the graphical display cannot be opened; start it from a desktop session\n", stderr);
+    std::fputs(
+        "quarl-counter: Die grafische Anzeige lässt sich nicht öffnen. Bitte in einer Desktop-Sitzung starten.\n",
+        stderr);
     std::_Exit(EXIT_FAILURE);
 }
 
@@ -60,8 +62,8 @@ void EndWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const 
 int main(int argc, char* argv[])
 {
     if (!HasDisplay(argc, argv)) {
-        std::fputs("quarl-counter: no graphical display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                   "start it from a desktop session\n",
+        std::fputs("quarl-counter: Keine grafische Anzeige gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt). "
+                   "Bitte in einer Desktop-Sitzung starten.\n",
                    stderr);
         return EXIT_FAILURE;
     }

@@ -59,8 +59,8 @@ private slots:
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
         const QString errors = QString::fromUtf8(program.readAllStandardError());
-        QVERIFY2(errors.endsWith(u"quarl-counter: the graphical display cannot be opened; start it from a desktop "
-                                 u"session\n"_s),
+        QVERIFY2(errors.endsWith(u"quarl-counter: Die grafische Anzeige lässt sich nicht öffnen. Bitte in einer "
+                                 u"Desktop-Sitzung starten.\n"_s),
                  qPrintable(errors));
     }
 };
