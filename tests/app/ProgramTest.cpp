@@ -4,6 +4,14 @@
 
 using namespace Qt::StringLiterals;
 
+// Starts the built program in the given environment and waits until it ends by itself, not by a crash.
+bool RunToItsEnd(QProcess& program, const QProcessEnvironment& environment)
+{
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUARL_PROGRAM), {});
+    return program.waitForFinished(60000) && program.exitStatus() == QProcess::NormalExit;
+}
+
 // Runs the built program on the offscreen platform, with StartUpProbe loaded into it to close what it shows.
 class ProgramTest : public QObject
 {
@@ -37,10 +45,7 @@ private slots:
             environment.insert(u"QUARL_PROBE_FAIL"_s, u"1"_s);
 
         QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(QUARL_PROGRAM), {});
-        QVERIFY(program.waitForFinished(60000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY(RunToItsEnd(program, environment));
         QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).trimmed(), seen);
         QCOMPARE(program.exitCode(), exitCode);
     }
@@ -53,10 +58,7 @@ private slots:
             environment.remove(name);
         environment.insert(u"DISPLAY"_s, u":987"_s);
         QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(QUARL_PROGRAM), {});
-        QVERIFY(program.waitForFinished(60000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY(RunToItsEnd(program, environment));
         QCOMPARE(program.exitCode(), 1);
         const QString errors = QString::fromUtf8(program.readAllStandardError());
         QVERIFY2(errors.endsWith(u"quarl-counter: Die grafische Anzeige lässt sich nicht öffnen. Bitte in einer "
