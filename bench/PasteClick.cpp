@@ -1,6 +1,7 @@
 #include "PasteClick.h"
 
 #include "ChildProcess.h"
+#include "DisplayLineReading.h"
 #include "EditBoxLines.h"
 
 #include "counting/SaboCounter.h"
@@ -124,7 +125,8 @@ Figures MeasureWindow(QString text)
 
     std::vector<std::string> result;
     figures[NaiveMs] = Milliseconds([&] {
-        const std::vector<std::string> lines = DisplayLines(input);
+        PlainTextBoxLayout layout(input);
+        const std::vector<std::string> lines = LaidOutDisplayLines(layout);
         figures[DisplayLineCount] = static_cast<double>(lines.size());
         result = CountSaboReports(lines);
     });

@@ -2,24 +2,51 @@
 
 #include "frontend/DisplayLines.h"
 
-#include <string>
+#include <QFont>
+#include <QString>
+#include <QTextBlock>
+#include <QTextOption>
+
+#include <array>
+#include <cstddef>
 #include <string_view>
-#include <vector>
 
 class QPlainTextEdit;
-class QString;
 
 namespace quarl {
 
-// The lines of an edit box as it displays them: every wrapped part of a text line is a line of its own, a line
-// separator (U+2028) ends a line and is dropped, a final empty line after the last line break is not counted, and
-// each line is cut and normalised as both front ends do it (see frontend/DisplayLines.h).
-// Gives the same lines whether or not the box has been shown or scrolled, since each text line is laid out here.
-[[nodiscard]] std::vector<std::string> DisplayLines(const QPlainTextEdit& box);
+// How a plain-text box lays out its text lines (blocks): every wrapped part of a text line is a display line, and
+// a line separator (U+2028) ends one and is dropped. A text line is laid out here where the box has not laid it out
+// itself, so the lines are the same whether or not the box has been shown or scrolled.
+class PlainTextBoxLayout final : public EditBoxLayout
+{
+public:
+    explicit PlainTextBoxLayout(const QPlainTextEdit& box);
 
-// Calls take(line) with the display lines DisplayLines() gives, but only those of text lines `wanted` accepts.
-// Text lines certainly narrower than the box are taken whole and only the rest is laid out, which together with
-// the filter keeps reading a large paste quick. A line given to take() lives only until take() returns.
+    [[nodiscard]] std::u16string_view Text() const override;
+    [[nodiscard]] std::u16string_view LineBreak() const override { return u"\u2029"; }
+    [[nodiscard]] bool CertainlyFits(std::u16string_view line) const override;
+    void LayOut(std::size_t index, std::u16string_view line, const ShownLineTaker& take) override;
+    [[nodiscard]] std::u16string Nfc(std::u16string_view text) const override;
+
+private:
+    // The box's text lines are read in order: the one asked for is found from the last one.
+    [[nodiscard]] QTextBlock Block(std::size_t index);
+
+    QFont font_;
+    QTextOption option_;
+    // The width a display line may fill.
+    qreal width_ = 0;
+    // The advance of each character of the font's own Latin-1 range, for the quick check; NotMeasured for others.
+    std::array<qreal, 256> advance_{};
+    // One copy of the whole text is far quicker than asking every block for its own.
+    QString text_;
+    QTextBlock block_;
+    std::size_t blockIndex_ = 0;
+};
+
+// Calls take(line) with the box's display lines (see ForEachDisplayLine in frontend/DisplayLines.h), but only those
+// of text lines `wanted` accepts.
 void ForEachDisplayLine(const QPlainTextEdit& box, TextLineFilter wanted, const DisplayLineTaker& take);
 
 // Appends one line to the box, not as an undoable edit: after a final line break (or into an empty box) the line

@@ -1,5 +1,6 @@
 #include "FormTest.h"
 
+#include "ui/Application.h"
 #include "ui/Main.h"
 
 #include <QApplication>
@@ -261,6 +262,7 @@ private slots:
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    quarl::UseProgramFont();
     DesktopTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -5,6 +5,7 @@
 #include "QtTranslation.h"
 
 #include "frontend/Guarded.h"
+#include "ui/Application.h"
 #include "ui/ErrorDisplay.h"
 #include "ui/Main.h"
 
@@ -529,6 +530,7 @@ private slots:
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    quarl::UseProgramFont();
     MainFormTest test;
     return QTest::qExec(&test, argc, argv);
 }

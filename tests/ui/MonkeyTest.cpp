@@ -1,6 +1,7 @@
 #include "FindControl.h"
 #include "ResultText.h"
 
+#include "ui/Application.h"
 #include "ui/Main.h"
 
 #include <QAction>
@@ -328,6 +329,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { quarl::UseProgramFont(); }
+
     void init()
     {
         form_ = new quarl::TMainForm;

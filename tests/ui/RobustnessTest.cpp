@@ -2,6 +2,7 @@
 #include "ResultText.h"
 #include "Wrapping.h"
 
+#include "ui/Application.h"
 #include "ui/Main.h"
 
 #include <QAction>
@@ -107,6 +108,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { quarl::UseProgramFont(); }
+
     void init()
     {
         form_ = std::make_unique<quarl::TMainForm>();

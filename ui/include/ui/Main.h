@@ -5,6 +5,7 @@
 class QAction;
 class QFileDialog;
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
@@ -12,6 +13,12 @@ class QPushButton;
 namespace quarl {
 
 class BevelPanel;
+class MainFormSetUp;
+struct Area;
+enum class Command;
+struct ControlData;
+struct MenuData;
+struct MenuItemData;
 
 // The program's one window: the report box on the left, the counter buttons in the middle, the result box on the
 // right and a menu bar whose menus are all disabled.
@@ -22,13 +29,6 @@ class TMainForm : public QMainWindow
 public:
     explicit TMainForm(QWidget* parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private slots:
     void FileSaveAs();
     void FileExit();
     void EditUndo();
@@ -39,19 +39,28 @@ private slots:
     void EditClearMemoClick();
     void EditCopyResultClick();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     Q_DISABLE_COPY_MOVE(TMainForm)
+    friend class MainFormSetUp;
 
     void setUpWindow();
     void useButtonAndMenuColours();
-    void placeFrame();
-    void refuseMaximising(bool fromWindowSystem);
     void createControls();
-    void describeForScreenReaders();
     void createMenus();
-    void connectCommands();
+    QLabel* makeLabel(const ControlData& control);
+    QPlainTextEdit* makeEditBox(const ControlData& control);
+    BevelPanel* makePanel(const ControlData& control);
+    QPushButton* makeButton(const ControlData& control, QWidget* parent);
+    QMenu* makeMenu(const MenuData& menu);
+    QAction* makeItem(QMenu* menu, const MenuItemData& item);
+    void describe(QWidget* widget, const ControlData& control);
+    void run(Command command);
     void announceResult(const QString& before);
     int scaled(int pixels) const;
+    QRect scaled(const Area& area) const;
 
     QMenuBar* MainMenu = nullptr;
     QAction* EditClearMemo = nullptr;
@@ -74,9 +83,8 @@ private:
     QPushButton* Pluen = nullptr;
     QPushButton* Fleet = nullptr;
 
-    // Set when the frame is placed, until the window system has reported where the framed window went.
-    bool framePending_ = false;
-
+    // The client area, the controls' parent.
+    QWidget* client_ = nullptr;
     // Positions and sizes are laid out for a window font 13 pixels high and scaled by textHeight_ / 13.
     int textHeight_ = 13;
 };
