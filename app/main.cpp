@@ -72,7 +72,6 @@ int main(int argc, char* argv[])
     quarl::Application application(argc, argv);
     qInstallMessageHandler(qtHandler);
     try {
-        quarl::Application::setApplicationName(u"QUARL-Counter"_s);
         quarl::Application::setDesktopFileName(QStringLiteral(QUARL_APP_ID));
         quarl::Application::setWindowIcon(WindowIcon());
         quarl::TMainForm MainForm;

@@ -13,6 +13,8 @@ namespace quarl {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
+    const std::string_view title = MainFormData::ApplicationTitle;
+    setApplicationName(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     InstallGermanQtTexts(*this, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     UseProgramFont();
 }

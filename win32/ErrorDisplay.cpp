@@ -46,7 +46,7 @@ void ShowBox(const wchar_t* text) noexcept
     HWND entry = errorBoxOwner ? GetWindow(errorBoxOwner, GW_OWNER) : nullptr;
     const bool entryWasEnabled = entry && !EnableWindow(entry, FALSE);
     HHOOK centring = SetWindowsHookExW(WH_CBT, CentreOnOwner, nullptr, GetCurrentThreadId());
-    MessageBoxW(errorBoxOwner, text, ApplicationTitle, MB_ICONSTOP | MB_OK | MB_TASKMODAL);
+    MessageBoxW(errorBoxOwner, text, ApplicationTitle.data(), MB_ICONSTOP | MB_OK | MB_TASKMODAL);
     UnhookWindowsHookEx(centring);
     if (entryWasEnabled)
         EnableWindow(entry, TRUE);

@@ -3,6 +3,7 @@
 #include "FontDc.h"
 #include "Text.h"
 
+#include "frontend/MainFormData.h"
 #include "frontend/TextHeightScale.h"
 
 #include <algorithm>
@@ -12,14 +13,12 @@ namespace quarl {
 namespace {
 
 constexpr int DesignDpi = 96;
-// Character heights at 96 dots per inch: 8 points for the window, 10 points for the labels.
-constexpr int WindowFontHeight = 11;
-constexpr int LabelFontHeight = 13;
 
 HFONT SansSerifFont(int height)
 {
     HFONT font = CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                             Utf16(MainFormData::FontName).c_str());
     if (!font)
         throw std::runtime_error("Die Schrift des Fensters fehlt");
     return font;
@@ -34,10 +33,10 @@ int TextHeightOf(HFONT font)
 
 } // namespace
 
-Layout::Layout(int dpi) : windowFont_(SansSerifFont(MulDiv(WindowFontHeight, dpi, DesignDpi)))
+Layout::Layout(int dpi) : windowFont_(SansSerifFont(MulDiv(MainFormData::WindowFontHeight, dpi, DesignDpi)))
 {
     textHeight_ = TextHeightOf(windowFont_.get());
-    labelFont_.reset(SansSerifFont(Scaled(LabelFontHeight)));
+    labelFont_.reset(SansSerifFont(Scaled(MainFormData::LabelFontHeight)));
 }
 
 int Layout::Scaled(int pixels) const noexcept

@@ -7,6 +7,7 @@
 #include "WindowClass.h"
 
 #include "frontend/Guarded.h"
+#include "frontend/MainFormSetUp.h"
 #include "frontend/SaboCommand.h"
 #include "win32/ErrorDisplay.h"
 
@@ -24,42 +25,10 @@ constexpr DWORD EditBoxStyle = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOV
 // The sunken edge around an edit box.
 constexpr DWORD EditBoxExtendedStyle = WS_EX_CLIENTEDGE;
 constexpr DWORD ButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
-constexpr int ClientWidth = 633;
-constexpr int ClientHeight = 385;
 // Large enough for any paste; the edit box's default limit would cut a large one.
 constexpr LPARAM TextLimit = 0x7FFFFFFE;
-
-constexpr wchar_t InputHint[] = L"Berichte hier einfügen. Idealerweise mit allen \r\n"
-                                L"Zeiten, auch von der ersten Mitteilung.\r\n"
-                                L"\r\n"
-                                L"Derzeit funktioniert nur der Sabo-counter.\r\n";
-
-// Command numbers of the menu items, above 1 and 2, which Return and Escape send.
-enum CommandId : UINT {
-    FileOpenId = 100,
-    FileSaveAsId,
-    FileExitId,
-    EditClearMemoId,
-    EditPasteId,
-    EditUndoId,
-    EditCopyResultId,
-    N1Id,
-    N2Id,
-    N3Id,
-};
-
-HMENU AddMenu(HMENU bar, const wchar_t* title)
-{
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(bar, MF_POPUP | MF_GRAYED, reinterpret_cast<UINT_PTR>(menu), title);
-    return menu;
-}
-
-MenuItem AddItem(HMENU menu, UINT id, const wchar_t* text)
-{
-    AppendMenuW(menu, text ? MF_STRING | MF_GRAYED : MF_SEPARATOR | MF_GRAYED, id, text);
-    return {id};
-}
+// Command numbers of the menu items, in the order they are made; above 1 and 2, which Return and Escape send.
+constexpr UINT FirstMenuItemId = 100;
 
 // Tab moves on to the next control, as in a dialog, instead of typing a tab character; Ctrl+Tab still types one.
 // Escape is left to the window too, which ignores it: a multi-line edit box in a dialog would close its parent.
@@ -108,91 +77,109 @@ void TMainForm::createWindow(HWND owner)
 {
     RegisterWindowClass({ClassName, WindowProc, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ProgramIcon)),
                          GetSysColorBrush(COLOR_BTNFACE)});
-    RECT frame{0, 0, layout_->Scaled(ClientWidth), layout_->Scaled(ClientHeight)};
+    RECT frame{0, 0, layout_->Scaled(MainFormData::ClientWidth), layout_->Scaled(MainFormData::ClientHeight)};
     AdjustWindowRectEx(&frame, WindowStyle, TRUE, 0);
     // The window's own procedure sets window_ as the first message arrives.
-    CreateWindowExW(0, ClassName, L"QUARL-Counter Alpha 0.2", WindowStyle, 196, 141, frame.right - frame.left,
-                    frame.bottom - frame.top, owner, nullptr, GetModuleHandleW(nullptr), this);
+    CreateWindowExW(0, ClassName, Utf16(MainFormData::Caption).c_str(), WindowStyle, MainFormData::Left,
+                    MainFormData::Top, frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+                    GetModuleHandleW(nullptr), this);
     if (!window_)
         throw std::runtime_error("Das Hauptfenster lässt sich nicht öffnen");
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->WindowFont()), FALSE);
 }
 
-HWND TMainForm::createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent,
+HWND TMainForm::createControl(const wchar_t* kind, const ControlData& control, DWORD style, HWND parent,
                               DWORD extendedStyle)
 {
-    HWND control = CreateWindowExW(extendedStyle, kind, text, WS_CHILD | WS_VISIBLE | style, layout_->Scaled(area.left),
-                                   layout_->Scaled(area.top), layout_->Scaled(area.width), layout_->Scaled(area.height),
-                                   parent ? parent : window_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!control)
+    const Area& area = control.area;
+    if (!control.enabled)
+        style |= WS_DISABLED;
+    HWND made = CreateWindowExW(extendedStyle, kind, Utf16WithCrLf(control.text).c_str(), WS_CHILD | WS_VISIBLE | style,
+                                layout_->Scaled(area.left), layout_->Scaled(area.top), layout_->Scaled(area.width),
+                                layout_->Scaled(area.height), parent ? parent : window_, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    if (!made)
         throw std::runtime_error("Ein Bedienelement lässt sich nicht anlegen");
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->WindowFont()), FALSE);
-    placed_.push_back({control, area, false});
-    return control;
+    SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->WindowFont()), FALSE);
+    placed_.push_back({made, &control, false});
+    return made;
 }
 
-HWND TMainForm::createLabel(const wchar_t* text, ControlArea area)
+void TMainForm::createControls()
 {
-    HWND label = createControl(L"STATIC", text, SS_LEFT | SS_NOPREFIX, area);
+    MainFormSetUp::CreateControls(*this);
+    SetWindowSubclass(Input, InputProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+HWND TMainForm::makeLabel(const ControlData& control)
+{
+    HWND label = createControl(L"STATIC", control, SS_LEFT | SS_NOPREFIX);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->LabelFont()), FALSE);
     layout_->FitLabel(label);
     placed_.back().label = true;
     return label;
 }
 
-// Controls are made in tab order, each label right before its box, after which screen readers name the box; each
-// area is left, top, width and height at 96 dots per inch.
-void TMainForm::createControls()
+HWND TMainForm::makeEditBox(const ControlData& control)
 {
-    Label1 = createLabel(L"Berichte", {16, 0, 49, 16});
-    Input = createControl(L"EDIT", InputHint, EditBoxStyle, {8, 16, 257, 361}, window_, EditBoxExtendedStyle);
-    Label2 = createLabel(L"Ergebnis", {376, 0, 54, 16});
-    Output = createControl(L"EDIT", L"Das Ergebnis erscheint hier.\r\n", EditBoxStyle | ES_READONLY,
-                           {368, 16, 257, 361}, window_, EditBoxExtendedStyle);
-    for (HWND box : {Input, Output}) {
-        SendMessageW(box, EM_SETLIMITTEXT, TextLimit, 0);
-        SetWindowSubclass(box, DialogKeysLeaveBox, 0, 0);
-    }
-    SetWindowSubclass(Input, InputProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    HWND box = createControl(L"EDIT", control, EditBoxStyle | (control.readOnly ? ES_READONLY : 0), window_,
+                             EditBoxExtendedStyle);
+    SendMessageW(box, EM_SETLIMITTEXT, TextLimit, 0);
+    SetWindowSubclass(box, DialogKeysLeaveBox, 0, 0);
+    return box;
+}
 
-    constexpr ControlArea PanelArea{272, 16, 89, 361};
-    Panel1 = CreateBevelPanel(window_, layout_->Scaled(PanelArea.left), layout_->Scaled(PanelArea.top),
-                              layout_->Scaled(PanelArea.width), layout_->Scaled(PanelArea.height));
-    if (!Panel1)
+HWND TMainForm::makePanel(const ControlData& control)
+{
+    const Area& area = control.area;
+    HWND panel = CreateBevelPanel(window_, layout_->Scaled(area.left), layout_->Scaled(area.top),
+                                  layout_->Scaled(area.width), layout_->Scaled(area.height));
+    if (!panel)
         throw std::runtime_error("Die Leiste der Zähler lässt sich nicht anlegen");
-    placed_.push_back({Panel1, PanelArea, false});
-    Sabo = createControl(L"BUTTON", L"Sabo", ButtonStyle, {8, 32, 75, 25}, Panel1);
-    Pluen = createControl(L"BUTTON", L"Plünder", ButtonStyle | WS_DISABLED, {8, 64, 75, 25}, Panel1);
-    Fleet = createControl(L"BUTTON", L"Flotten", ButtonStyle | WS_DISABLED, {8, 96, 75, 25}, Panel1);
+    placed_.push_back({panel, &control, false});
+    return panel;
+}
+
+HWND TMainForm::makeButton(const ControlData& control, HWND parent)
+{
+    return createControl(L"BUTTON", control, ButtonStyle, parent);
 }
 
 void TMainForm::createMenus()
 {
     MainMenu = CreateMenu();
-    HMENU fileMenu = AddMenu(MainMenu, L"&Oberfläche");
-    FileOpenItem = AddItem(fileMenu, FileOpenId, L"Bericht ö&ffnen");
-    FileSaveAsItem = AddItem(fileMenu, FileSaveAsId, L"Ergebnis &speichern");
-    AddItem(fileMenu, N1Id, nullptr);
-    FileExitItem = AddItem(fileMenu, FileExitId, L"&Beenden");
-
-    HMENU editMenu = AddMenu(MainMenu, L"&Editieren");
-    EditClearMemo = AddItem(editMenu, EditClearMemoId, L"Beide Fenster &leeren");
-    N3 = AddItem(editMenu, N3Id, nullptr);
-    EditPasteItem = AddItem(editMenu, EditPasteId, L"Bericht &Einfügen");
-    EditUndoItem = AddItem(editMenu, EditUndoId, L"Bericht &Rückgängig");
-    AddItem(editMenu, N2Id, nullptr);
-    EditCopyResult = AddItem(editMenu, EditCopyResultId, L"Ergebnis &Kopieren");
-
-    AddMenu(MainMenu, L"&Informationen");
+    MainFormSetUp::CreateMenus(*this);
     SetMenu(window_, MainMenu);
+}
+
+HMENU TMainForm::makeMenu(const MenuData& menu)
+{
+    HMENU made = CreatePopupMenu();
+    AppendMenuW(MainMenu, MF_POPUP | (menu.enabled ? 0 : MF_GRAYED), reinterpret_cast<UINT_PTR>(made),
+                Utf16(menu.title).c_str());
+    return made;
+}
+
+MenuItem TMainForm::makeItem(HMENU menu, const MenuItemData& item)
+{
+    const auto id = static_cast<UINT>(FirstMenuItemId + menuCommands_.size());
+    menuCommands_.push_back(item.command);
+    if (item.text.empty())
+        AppendMenuW(menu, MF_SEPARATOR | MF_GRAYED, id, nullptr);
+    else
+        AppendMenuW(menu, MF_STRING | MF_GRAYED, id, Utf16(item.text).c_str());
+    return {id};
 }
 
 void TMainForm::setUpDialogs()
 {
+    // Each entry of a filter is a description and a pattern, each ended by a NUL; a further NUL ends the list.
+    const FileFilterData& filter = MainFormData::TextFiles;
+    fileFilter_ = Utf16(filter.description) + L'\0' + Utf16(filter.pattern) + L'\0';
     for (OPENFILENAMEW* dialog : {&OpenDialog, &SaveDialog}) {
         dialog->lStructSize = sizeof *dialog;
         dialog->hwndOwner = window_;
-        dialog->lpstrFilter = L"Textfile\0*.txt\0";
+        dialog->lpstrFilter = fileFilter_.c_str();
         dialog->nFilterIndex = 1;
         dialog->lpstrFile = fileName_.data();
         dialog->nMaxFile = static_cast<DWORD>(fileName_.size());
@@ -227,7 +214,8 @@ LRESULT CALLBACK TMainForm::WindowProc(HWND window, UINT message, WPARAM first, 
 LRESULT CALLBACK TMainForm::InputProc(HWND input, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR form)
 {
     if (message == WM_LBUTTONDOWN)
-        Guarded(ShowError, [form] { reinterpret_cast<TMainForm*>(form)->SelectFleetCounter(); });
+        Guarded(ShowError,
+                [form] { MainFormSetUp::Run(*reinterpret_cast<TMainForm*>(form), MainFormData::Input.click); });
     else if (message == WM_NCDESTROY)
         RemoveWindowSubclass(input, InputProc, 1);
     return DefSubclassProc(input, message, first, second);
@@ -238,7 +226,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM first, LPARAM second)
     HWND window = window_;
     switch (message) {
     case WM_COMMAND:
-        Command(first, second);
+        handleCommand(first, second);
         return 0;
     case WM_CTLCOLORSTATIC:
         return Colour(reinterpret_cast<HWND>(second), reinterpret_cast<HDC>(first));
@@ -269,14 +257,11 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM first, LPARAM second)
     return DefWindowProcW(window, message, first, second);
 }
 
-void TMainForm::Command(WPARAM first, LPARAM second)
+void TMainForm::handleCommand(WPARAM first, LPARAM second)
 {
     const auto control = reinterpret_cast<HWND>(second);
     if (control && HIWORD(first) == BN_CLICKED) {
-        if (control == Sabo)
-            SelectSaboCounter();
-        else if (control == Pluen)
-            SelectPluenCounter();
+        MainFormSetUp::Run(*this, clickCommand(control));
         return;
     }
     if (LOWORD(first) == IDOK) {
@@ -285,20 +270,18 @@ void TMainForm::Command(WPARAM first, LPARAM second)
             SendMessageW(focus, BM_CLICK, 0, 0);
         return;
     }
-    // FileOpenItem has no command.
     const UINT item = LOWORD(first);
-    if (item == FileSaveAsItem.id)
-        FileSaveAs();
-    else if (item == FileExitItem.id)
-        FileExit();
-    else if (item == EditClearMemo.id)
-        EditClearMemoClick();
-    else if (item == EditPasteItem.id)
-        EditPaste();
-    else if (item == EditUndoItem.id)
-        EditUndo();
-    else if (item == EditCopyResult.id)
-        EditCopyResultClick();
+    if (item >= FirstMenuItemId && item - FirstMenuItemId < menuCommands_.size())
+        MainFormSetUp::Run(*this, menuCommands_[item - FirstMenuItemId]);
+}
+
+Command TMainForm::clickCommand(HWND control) const
+{
+    for (const Placed& placed : placed_) {
+        if (placed.control == control)
+            return placed.data->click;
+    }
+    return Command::None;
 }
 
 // Read-only edit boxes and labels ask their parent for colours as static controls do.
@@ -340,8 +323,9 @@ void TMainForm::ChangeDpi(int dpi, const RECT& suggested)
     RECT client{};
     GetWindowRect(window_, &frame);
     GetClientRect(window_, &client);
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + layout_->Scaled(ClientWidth) - client.right,
-                 frame.bottom - frame.top + layout_->Scaled(ClientHeight) - client.bottom,
+    SetWindowPos(window_, nullptr, 0, 0,
+                 frame.right - frame.left + layout_->Scaled(MainFormData::ClientWidth) - client.right,
+                 frame.bottom - frame.top + layout_->Scaled(MainFormData::ClientHeight) - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE);
 }
@@ -349,7 +333,8 @@ void TMainForm::ChangeDpi(int dpi, const RECT& suggested)
 // Each control at its place for the current layout, in its font; labels grow to their captions again.
 void TMainForm::placeControls()
 {
-    for (const auto& [control, area, label] : placed_) {
+    for (const auto& [control, data, label] : placed_) {
+        const Area& area = data->area;
         const HFONT font = label ? layout_->LabelFont() : layout_->WindowFont();
         if (control != Panel1)
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

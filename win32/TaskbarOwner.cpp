@@ -103,8 +103,9 @@ TaskbarOwner::TaskbarOwner()
     RegisterWindowClass({ClassName, OwnerProc, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ProgramIcon))});
     const int left = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int top = GetSystemMetrics(SM_CYSCREEN) / 2;
-    window_ = CreateWindowExW(0, ClassName, ApplicationTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left,
-                              top, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ =
+        CreateWindowExW(0, ClassName, ApplicationTitle.data(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                        left, top, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window_)
         throw std::runtime_error("Das Fenster der Taskleiste fehlt");
     ShowWindow(window_, SW_SHOWNOACTIVATE);

@@ -1,7 +1,5 @@
 #include "Text.h"
 
-#include "frontend/DisplayLines.h"
-
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
@@ -35,23 +33,6 @@ bool Normalize(std::wstring_view text, std::wstring& normalized)
     return false;
 }
 
-// The system's UTF-16 is wchar_t, two bytes wide here as everywhere on Windows.
-static_assert(sizeof(wchar_t) == sizeof(char16_t));
-
-std::u16string_view Utf16View(std::wstring_view text)
-{
-    return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
-}
-
-// The text in NFC: the text itself where it is so already or cannot be normalised, otherwise normalised into
-// `normalized`, which holds it.
-std::wstring_view Nfc(std::wstring_view text, std::wstring& normalized)
-{
-    if (IsNfcWithoutNormalizing(Utf16View(text)) || !Normalize(text, normalized))
-        return text;
-    return normalized;
-}
-
 } // namespace
 
 std::wstring Utf16(std::string_view utf8)
@@ -65,28 +46,23 @@ std::wstring Utf16(std::string_view utf8)
     return text;
 }
 
-std::string Utf8(std::wstring_view utf16)
+std::wstring Utf16WithCrLf(std::string_view utf8)
 {
-    if (utf16.empty())
-        return {};
-    const int length = Length(utf16.size());
-    const int size = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, text.data(), size, nullptr, nullptr);
+    std::wstring text;
+    for (std::size_t start = 0; start < utf8.size();) {
+        const std::size_t end = std::min(utf8.find('\n', start), utf8.size());
+        text += Utf16(utf8.substr(start, end - start));
+        if (end < utf8.size())
+            text += L"\r\n";
+        start = end + 1;
+    }
     return text;
 }
 
-std::string NfcUtf8(std::wstring_view utf16)
+std::wstring NfcOrAsItIs(std::wstring_view text)
 {
     std::wstring normalized;
-    return Utf8(Nfc(utf16, normalized));
-}
-
-std::string DisplayLineUtf8(std::wstring_view line)
-{
-    std::wstring normalized;
-    const std::u16string_view cut = CutDisplayLine(Utf16View(Nfc(line, normalized)));
-    return Utf8({reinterpret_cast<const wchar_t*>(cut.data()), cut.size()});
+    return Normalize(text, normalized) ? normalized : std::wstring(text);
 }
 
 std::wstring WindowText(HWND window)

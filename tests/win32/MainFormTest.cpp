@@ -1,6 +1,8 @@
+#include "BoxLines.h"
 #include "Clipboard.h"
 #include "EditBoxLines.h"
 #include "ExpectedOutput.h"
+#include "FontDc.h"
 #include "FormControls.h"
 #include "Keyboard.h"
 
@@ -260,8 +262,14 @@ INSTANTIATE_TEST_SUITE_P(Captions, LabelFit,
 
 TEST(LayoutFonts, HigherResolutionsGiveHigherText)
 {
-    EXPECT_LT(Layout(96).TextHeight(), Layout(120).TextHeight());
-    EXPECT_LT(Layout(120).TextHeight(), Layout(144).TextHeight());
+    const auto textHeight = [](int dpi) {
+        const Layout layout(dpi);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(FontDc(nullptr, layout.WindowFont()).Handle(), &metrics);
+        return metrics.tmHeight;
+    };
+    EXPECT_LT(textHeight(96), textHeight(120));
+    EXPECT_LT(textHeight(120), textHeight(144));
 }
 
 // 385 * 16 / 13 is 473.8 and 633 * 20 / 13 is 973.8: both round up.
@@ -385,7 +393,7 @@ TEST_P(PasteTest, AnyPasteLeavesAWorkingWindow)
     SetWindowTextW(Input, L"");
     form_->EditPaste();
     ClickSabo();
-    const std::vector<std::string> lines = DisplayLines(Output);
+    const std::vector<std::string> lines = ShownLines(Output);
     ASSERT_EQ(lines.size(), 16u);
     EXPECT_TRUE(lines[15].starts_with("Gesamt zerstörte Punkte: "));
     if (!GetParam().result.empty()) {

@@ -16,7 +16,6 @@ public:
 
     [[nodiscard]] HFONT WindowFont() const noexcept { return windowFont_.get(); }
     [[nodiscard]] HFONT LabelFont() const noexcept { return labelFont_.get(); }
-    [[nodiscard]] int TextHeight() const noexcept { return textHeight_; }
     [[nodiscard]] int Scaled(int pixels) const noexcept;
     // A caption is never cut off: the label grows to its text in the label font.
     void FitLabel(HWND label) const;

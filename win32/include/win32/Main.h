@@ -1,10 +1,12 @@
 #pragma once
 
+#include "frontend/MainFormData.h"
 #include "win32/Layout.h"
 
 #include <array>
 #include <commdlg.h>
 #include <memory>
+#include <string>
 #include <vector>
 #include <windows.h>
 
@@ -14,15 +16,6 @@ namespace quarl {
 struct MenuItem
 {
     UINT id = 0;
-};
-
-// Where a control sits in its parent at 96 dots per inch.
-struct ControlArea
-{
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
 };
 
 // The program's one window: the report box on the left, the counter buttons in the middle, the result box on the
@@ -50,10 +43,12 @@ public:
     void EditCopyResultClick();
 
 private:
+    friend class MainFormSetUp;
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
     static LRESULT CALLBACK InputProc(HWND input, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR form);
     LRESULT HandleMessage(UINT message, WPARAM first, LPARAM second);
-    void Command(WPARAM first, LPARAM second);
+    void handleCommand(WPARAM first, LPARAM second);
     LRESULT Colour(HWND control, HDC dc) const;
     void Activate(bool active);
     void restoreFocus();
@@ -64,15 +59,21 @@ private:
     void createControls();
     void createMenus();
     void setUpDialogs();
-    HWND createLabel(const wchar_t* text, ControlArea area);
-    HWND createControl(const wchar_t* kind, const wchar_t* text, DWORD style, ControlArea area, HWND parent = nullptr,
+    HWND makeLabel(const ControlData& control);
+    HWND makeEditBox(const ControlData& control);
+    HWND makePanel(const ControlData& control);
+    HWND makeButton(const ControlData& control, HWND parent);
+    HMENU makeMenu(const MenuData& menu);
+    MenuItem makeItem(HMENU menu, const MenuItemData& item);
+    HWND createControl(const wchar_t* kind, const ControlData& control, DWORD style, HWND parent = nullptr,
                        DWORD extendedStyle = 0);
+    [[nodiscard]] Command clickCommand(HWND control) const;
 
-    // A control and where it sits at 96 dots per inch, to lay it out again for another resolution.
+    // A control and what it is made from, to lay it out again for another resolution and to know its click.
     struct Placed
     {
         HWND control;
-        ControlArea area;
+        const ControlData* data;
         bool label;
     };
 
@@ -102,7 +103,10 @@ private:
     HWND Pluen = nullptr;
     HWND Fleet = nullptr;
 
-    // The file name the dialogs show and return.
+    // The menu items' commands, in the order of their command numbers.
+    std::vector<Command> menuCommands_;
+    // The dialogs' file-type filter and the file name they show and return.
+    std::wstring fileFilter_;
     std::array<wchar_t, MAX_PATH> fileName_{};
 };
 
