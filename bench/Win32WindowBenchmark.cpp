@@ -6,12 +6,12 @@
 #include "win32/Main.h"
 #include "win32/TaskbarOwner.h"
 
+#include <windows.h>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <windows.h>
 
 namespace {
 

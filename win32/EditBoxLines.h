@@ -4,10 +4,10 @@
 
 #include "frontend/DisplayLines.h"
 
+#include <windows.h>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <windows.h>
 
 namespace quarl {
 

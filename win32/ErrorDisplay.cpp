@@ -6,9 +6,9 @@
 #include "frontend/ErrorText.h"
 #include "frontend/Guarded.h"
 
+#include <windows.h>
 #include <algorithm>
 #include <string>
-#include <windows.h>
 
 namespace quarl {
 namespace {

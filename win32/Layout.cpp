@@ -44,6 +44,11 @@ int Layout::Scaled(int pixels) const noexcept
     return ScaledToTextHeight(pixels, textHeight_);
 }
 
+Area Layout::Scaled(const Area& area) const noexcept
+{
+    return {Scaled(area.left), Scaled(area.top), Scaled(area.width), Scaled(area.height)};
+}
+
 // Where the font runs wider or taller than the label, the label grows to the right or down.
 void Layout::FitLabel(HWND label) const
 {

@@ -9,6 +9,7 @@
 #include "frontend/Guarded.h"
 #include "frontend/MainFormSetUp.h"
 #include "frontend/SaboCommand.h"
+#include "win32/DialogKeys.h"
 #include "win32/ErrorDisplay.h"
 
 #include <commctrl.h>
@@ -29,25 +30,6 @@ constexpr DWORD ButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
 constexpr LPARAM TextLimit = 0x7FFFFFFE;
 // Command numbers of the menu items, in the order they are made; above 1 and 2, which Return and Escape send.
 constexpr UINT FirstMenuItemId = 100;
-
-// Tab moves on to the next control, as in a dialog, instead of typing a tab character; Ctrl+Tab still types one.
-// Escape is left to the window too, which ignores it: a multi-line edit box in a dialog would close its parent.
-LRESULT CALLBACK DialogKeysLeaveBox(HWND box, UINT message, WPARAM first, LPARAM second, UINT_PTR, DWORD_PTR)
-{
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(box, DialogKeysLeaveBox, 0);
-    LRESULT result = DefSubclassProc(box, message, first, second);
-    const auto* key = reinterpret_cast<const MSG*>(second);
-    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN &&
-        ((key->wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) || key->wParam == VK_ESCAPE))
-        result &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_WANTTAB);
-    return result;
-}
-
-bool IsPushButton(HWND control)
-{
-    return control && (SendMessageW(control, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON));
-}
 
 } // namespace
 
@@ -91,12 +73,11 @@ void TMainForm::createWindow(HWND owner)
 HWND TMainForm::createControl(const wchar_t* kind, const ControlData& control, DWORD style, HWND parent,
                               DWORD extendedStyle)
 {
-    const Area& area = control.area;
+    const Area area = layout_->Scaled(control.area);
     if (!control.enabled)
         style |= WS_DISABLED;
     HWND made = CreateWindowExW(extendedStyle, kind, Utf16WithCrLf(control.text).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                layout_->Scaled(area.left), layout_->Scaled(area.top), layout_->Scaled(area.width),
-                                layout_->Scaled(area.height), parent ? parent : window_, nullptr,
+                                area.left, area.top, area.width, area.height, parent ? parent : window_, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     if (!made)
         throw std::runtime_error("Ein Bedienelement lässt sich nicht anlegen");
@@ -108,6 +89,7 @@ HWND TMainForm::createControl(const wchar_t* kind, const ControlData& control, D
 void TMainForm::createControls()
 {
     MainFormSetUp::CreateControls(*this);
+    focus_.emplace(window_, Input);
     SetWindowSubclass(Input, InputProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -125,15 +107,14 @@ HWND TMainForm::makeEditBox(const ControlData& control)
     HWND box = createControl(L"EDIT", control, EditBoxStyle | (control.readOnly ? ES_READONLY : 0), window_,
                              EditBoxExtendedStyle);
     SendMessageW(box, EM_SETLIMITTEXT, TextLimit, 0);
-    SetWindowSubclass(box, DialogKeysLeaveBox, 0, 0);
+    LeaveDialogKeysToWindow(box);
     return box;
 }
 
 HWND TMainForm::makePanel(const ControlData& control)
 {
-    const Area& area = control.area;
-    HWND panel = CreateBevelPanel(window_, layout_->Scaled(area.left), layout_->Scaled(area.top),
-                                  layout_->Scaled(area.width), layout_->Scaled(area.height));
+    const Area area = layout_->Scaled(control.area);
+    HWND panel = CreateBevelPanel(window_, area.left, area.top, area.width, area.height);
     if (!panel)
         throw std::runtime_error("Die Leiste der Zähler lässt sich nicht anlegen");
     placed_.push_back({panel, &control, false});
@@ -173,19 +154,8 @@ MenuItem TMainForm::makeItem(HMENU menu, const MenuItemData& item)
 
 void TMainForm::setUpDialogs()
 {
-    // Each entry of a filter is a description and a pattern, each ended by a NUL; a further NUL ends the list.
-    const FileFilterData& filter = MainFormData::TextFiles;
-    fileFilter_ = Utf16(filter.description) + L'\0' + Utf16(filter.pattern) + L'\0';
-    for (OPENFILENAMEW* dialog : {&OpenDialog, &SaveDialog}) {
-        dialog->lStructSize = sizeof *dialog;
-        dialog->hwndOwner = window_;
-        dialog->lpstrFilter = fileFilter_.c_str();
-        dialog->nFilterIndex = 1;
-        dialog->lpstrFile = fileName_.data();
-        dialog->nMaxFile = static_cast<DWORD>(fileName_.size());
-        dialog->Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY;
-    }
-    OpenDialog.Flags |= OFN_FILEMUSTEXIST;
+    OpenDialog.emplace(window_, TextFileDialog::Kind::Open);
+    SaveDialog.emplace(window_, TextFileDialog::Kind::Save);
 }
 
 void TMainForm::Show()
@@ -231,11 +201,12 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM first, LPARAM second)
     case WM_CTLCOLORSTATIC:
         return Colour(reinterpret_cast<HWND>(second), reinterpret_cast<HDC>(first));
     case WM_ACTIVATE:
-        Activate(LOWORD(first) != WA_INACTIVE);
+        if (focus_)
+            focus_->Activated(LOWORD(first) != WA_INACTIVE);
         return 0;
     case WM_SETFOCUS:
-        // The window itself takes no typing: as in a dialog, the focus goes on to a control.
-        restoreFocus();
+        if (focus_)
+            focus_->Restore();
         return 0;
     case WM_SYSCOMMAND:
         // The task-bar entry belongs to the owner, so minimising goes through it.
@@ -265,9 +236,7 @@ void TMainForm::handleCommand(WPARAM first, LPARAM second)
         return;
     }
     if (LOWORD(first) == IDOK) {
-        // Return on a focused button presses it, as in a dialog.
-        if (HWND focus = GetFocus(); IsPushButton(focus))
-            SendMessageW(focus, BM_CLICK, 0, 0);
+        PressFocusedButton();
         return;
     }
     const UINT item = LOWORD(first);
@@ -291,22 +260,6 @@ LRESULT TMainForm::Colour(HWND control, HDC dc) const
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(background));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
-}
-
-// The control that had the focus gets it back when the window is activated again.
-void TMainForm::Activate(bool active)
-{
-    if (!active) {
-        if (HWND focus = GetFocus(); focus && IsChild(window_, focus))
-            focus_ = focus;
-    } else {
-        restoreFocus();
-    }
-}
-
-void TMainForm::restoreFocus()
-{
-    SetFocus(focus_ && IsChild(window_, focus_) ? focus_ : Input);
 }
 
 // On a monitor of another scale the window is laid out again for its resolution, with fonts made for it, instead
@@ -334,12 +287,11 @@ void TMainForm::ChangeDpi(int dpi, const RECT& suggested)
 void TMainForm::placeControls()
 {
     for (const auto& [control, data, label] : placed_) {
-        const Area& area = data->area;
+        const Area area = layout_->Scaled(data->area);
         const HFONT font = label ? layout_->LabelFont() : layout_->WindowFont();
         if (control != Panel1)
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        SetWindowPos(control, nullptr, layout_->Scaled(area.left), layout_->Scaled(area.top),
-                     layout_->Scaled(area.width), layout_->Scaled(area.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(control, nullptr, area.left, area.top, area.width, area.height, SWP_NOZORDER | SWP_NOACTIVATE);
         if (label)
             layout_->FitLabel(control);
     }
@@ -347,9 +299,7 @@ void TMainForm::placeControls()
 
 void TMainForm::FileSaveAs()
 {
-    fileName_.fill(L'\0');
-    if (!GetSaveFileNameW(&SaveDialog) && CommDlgExtendedError() != 0)
-        throw std::runtime_error("Der Dialog zum Speichern lässt sich nicht öffnen");
+    SaveDialog->ShowForSaving();
 }
 
 void TMainForm::FileExit()

@@ -1,9 +1,9 @@
 #include "Text.h"
 
+#include <windows.h>
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
-#include <windows.h>
 
 namespace quarl {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <windows.h>
 #include <string>
 #include <string_view>
-#include <windows.h>
 
 namespace quarl {
 

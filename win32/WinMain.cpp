@@ -3,9 +3,9 @@
 #include "win32/MessageLoop.h"
 #include "win32/TaskbarOwner.h"
 
+#include <windows.h>
 #include <commctrl.h>
 #include <cstdlib>
-#include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {

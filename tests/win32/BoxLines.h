@@ -6,11 +6,11 @@
 
 #include "frontend/DisplayLines.h"
 
+#include <windows.h>
 #include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace quarl {
 

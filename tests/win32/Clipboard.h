@@ -1,9 +1,9 @@
 #pragma once
 
+#include <windows.h>
 #include <algorithm>
 #include <string>
 #include <string_view>
-#include <windows.h>
 
 namespace quarl {
 

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <memory>
 #include <string>
-#include <windows.h>
 
 namespace quarl {
 

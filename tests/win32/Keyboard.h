@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <cctype>
 #include <sstream>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace quarl {
 

@@ -1,7 +1,7 @@
 // Linked into a second build of the program for the tests: the button "Sabo" cannot be made, so an error escapes
 // while the main window is being built.
-#include <string_view>
 #include <windows.h>
+#include <string_view>
 
 namespace {
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "frontend/MainFormData.h"
+
+#include <windows.h>
 #include <memory>
 #include <type_traits>
-#include <windows.h>
 
 namespace quarl {
 
@@ -17,6 +19,7 @@ public:
     [[nodiscard]] HFONT WindowFont() const noexcept { return windowFont_.get(); }
     [[nodiscard]] HFONT LabelFont() const noexcept { return labelFont_.get(); }
     [[nodiscard]] int Scaled(int pixels) const noexcept;
+    [[nodiscard]] Area Scaled(const Area& area) const noexcept;
     // A caption is never cut off: the label grows to its text in the label font.
     void FitLabel(HWND label) const;
 

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "frontend/MainFormData.h"
+#include "win32/DialogKeys.h"
 #include "win32/Layout.h"
+#include "win32/TextFileDialog.h"
 
+#include <windows.h>
 #include <array>
-#include <commdlg.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace quarl {
 
@@ -50,8 +52,6 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM first, LPARAM second);
     void handleCommand(WPARAM first, LPARAM second);
     LRESULT Colour(HWND control, HDC dc) const;
-    void Activate(bool active);
-    void restoreFocus();
     void ChangeDpi(int dpi, const RECT& suggested);
     void placeControls();
 
@@ -80,7 +80,8 @@ private:
     std::unique_ptr<Layout> layout_;
     std::vector<Placed> placed_;
     HWND window_ = nullptr;
-    HWND focus_ = nullptr;
+    // The window's focus as a dialog keeps it; there once the controls are.
+    std::optional<FocusMemory> focus_;
 
     HMENU MainMenu = nullptr;
     MenuItem EditClearMemo;
@@ -91,8 +92,8 @@ private:
     MenuItem EditCopyResult;
     MenuItem EditPasteItem;
     // The system's file dialogs as they are shown; no command opens a report file yet.
-    OPENFILENAMEW OpenDialog{};
-    OPENFILENAMEW SaveDialog{};
+    std::optional<TextFileDialog> OpenDialog;
+    std::optional<TextFileDialog> SaveDialog;
     HWND Input = nullptr;
     HWND Output = nullptr;
     HWND Label1 = nullptr;
@@ -105,9 +106,6 @@ private:
 
     // The menu items' commands, in the order of their command numbers.
     std::vector<Command> menuCommands_;
-    // The dialogs' file-type filter and the file name they show and return.
-    std::wstring fileFilter_;
-    std::array<wchar_t, MAX_PATH> fileName_{};
 };
 
 } // namespace quarl
