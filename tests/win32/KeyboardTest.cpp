@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyTest,
                                          KeyCase{"Alt+O abc", Focus::Input, L"Eisenmine (3) abc"},
                                          KeyCase{"Alt+E abc", Focus::Input, L"Eisenmine (3) abc"},
                                          KeyCase{"Alt+O Alt+O abc", Focus::Input, L"Eisenmine (3) abc"},
+                                         KeyCase{"Alt+Shift+O abc", Focus::Input, L"Eisenmine (3) abc"},
+                                         KeyCase{"Alt+Shift+X abc", Focus::Input, L"Eisenmine (3) abc"},
                                          KeyCase{"Alt+Space", Focus::Input, L"Eisenmine (3) ", true, true},
                                          KeyCase{"Alt+F4", Focus::Input, L"", false}));
 
