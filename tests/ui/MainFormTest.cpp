@@ -72,7 +72,7 @@ int DisplayLineCount(const QPlainTextEdit& box)
 }
 
 // Presses the keys one after the other, written as QKeySequence writes them ("Alt+O Ctrl+C"); "Alt" alone is pressed
-// and released. A letter brings the text a keyboard gives it, a capital with Shift.
+// and released. A letter carries its text, a capital with Shift.
 void PressKeys(QWindow* window, const QString& keys)
 {
     for (const QString& key : keys.split(u' ')) {
@@ -480,8 +480,8 @@ private slots:
         QCOMPARE(output()->toPlainText(), ResultText({{"Raumhafen", 2}, {"Schiffsfabrik", 5}}, 21, u"\n"_s));
     }
 
-    // A line without blanks that is wider than the box is wrapped all the same, so "(7)" ends up on a display line
-    // of its own, away from the name; unwrapped, Raumhafen would count 7.
+    // A line without blanks that is wider than the box is wrapped all the same, so "(7)" ends up on a later display
+    // line, away from the name; unwrapped, Raumhafen would count 7.
     void lineWithoutBlanksIsWrappedAnywhere()
     {
         form_->show();
