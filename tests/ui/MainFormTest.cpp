@@ -29,6 +29,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -69,6 +70,24 @@ int DisplayLineCount(const QPlainTextEdit& box)
     for (QTextBlock block = box.document()->firstBlock(); block.isValid(); block = block.next())
         count += block.layout()->lineCount();
     return count - 1;
+}
+
+// Presses the keys one after the other, written as QKeySequence writes them ("Alt+O Ctrl+C"); "Alt" alone is pressed
+// and released. A letter carries its text, a capital with Shift.
+void PressKeys(QWindow* window, const QString& keys)
+{
+    for (const QString& key : keys.split(u' ')) {
+        const QKeyCombination combination =
+            key == u"Alt"_s ? QKeyCombination(Qt::AltModifier, Qt::Key_Alt) : QKeySequence(key)[0];
+        const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+        const int code = combination.key();
+        if (code >= Qt::Key_A && code <= Qt::Key_Z) {
+            const char letter = static_cast<char>(modifiers.testFlag(Qt::ShiftModifier) ? code : code - 'A' + 'a');
+            QTest::keyClick(window, letter, modifiers);
+        } else {
+            QTest::keyClick(window, combination.key(), modifiers);
+        }
+    }
 }
 
 // The expected sizes are those of the stand-in font Cantarell, which ./dev installs. One run hides it on purpose
@@ -288,6 +307,9 @@ private slots:
         QTest::newRow("Alt, then a menu letter") << u"Alt Alt+O"_s;
         QTest::newRow("Alt, Escape, Alt") << u"Alt Esc Alt"_s;
         QTest::newRow("letter of no menu") << u"Alt+X Alt+X Esc"_s;
+        QTest::newRow("menu letter with Shift") << u"Alt+Shift+O Alt+Shift+E"_s;
+        QTest::newRow("letter of no menu with Shift") << u"Alt+Shift+X Alt+Shift+B"_s;
+        QTest::newRow("Alt, then a letter with Shift") << u"Alt Alt+Shift+I"_s;
     }
 
     void altKeysLeaveTheKeyboardWithInput()
@@ -296,11 +318,7 @@ private slots:
         if (!hasSeat_)
             QSKIP(NoSeat);
         showAndActivate();
-        for (const QString& key : keys.split(u' ')) {
-            const QKeyCombination combination =
-                key == u"Alt"_s ? QKeyCombination(Qt::AltModifier, Qt::Key_Alt) : QKeySequence(key)[0];
-            QTest::keyClick(form_->windowHandle(), combination.key(), combination.keyboardModifiers());
-        }
+        PressKeys(form_->windowHandle(), keys);
         QTest::keyClicks(QApplication::focusWidget(), u"Bohrturm"_s);
         QCOMPARE(QApplication::focusWidget(), input());
         QCOMPARE(input()->toPlainText(), u"Bohrturm"_s + InputHint);
@@ -405,6 +423,28 @@ private slots:
         }
     }
 
+    // Output is read-only, yet the keyboard reaches it from Input, selects and copies.
+    void outputIsSelectedAndCopiedByKeys()
+    {
+        if (!hasSeat_)
+            QSKIP(NoSeat);
+        showAndActivate();
+        // The keys pressed after Tab, and what they copy.
+        const std::pair<QString, QString> rows[] = {
+            {u"Ctrl+A Ctrl+C"_s, u"Das Ergebnis erscheint hier.\n"_s},
+            {u"Ctrl+Home Ctrl+Right Shift+Ctrl+Right Ctrl+C"_s, u"Ergebnis "_s},
+            {u"Ctrl+Home Shift+End Ctrl+C"_s, u"Das Ergebnis erscheint hier."_s},
+        };
+        for (const auto& [keys, copied] : rows) {
+            input()->setFocus();
+            QGuiApplication::clipboard()->setText(u"vorher"_s);
+            PressKeys(form_->windowHandle(), u"Tab "_s + keys);
+            QCOMPARE(QApplication::focusWidget(), output());
+            const QString clipboard = QGuiApplication::clipboard()->text();
+            QVERIFY2(clipboard == copied, qPrintable(u"%1 copied \"%2\""_s.arg(keys, clipboard)));
+        }
+    }
+
     void saboOnTheHintGivesZeroCountsEveryTime()
     {
         for (int click = 1; click <= 2; ++click) {
@@ -439,6 +479,18 @@ private slots:
         input()->setPlainText(u"Raumhafen (2)"_s + words + u" Schiffsfabrik (5)"_s);
         QTest::mouseClick(sabo(), Qt::LeftButton);
         QCOMPARE(output()->toPlainText(), ResultText({{"Raumhafen", 2}, {"Schiffsfabrik", 5}}, 21, u"\n"_s));
+    }
+
+    // A line without blanks that is wider than the box is wrapped all the same, so "(7)" ends up on a later display
+    // line, away from the name; unwrapped, Raumhafen would count 7.
+    void lineWithoutBlanksIsWrappedAnywhere()
+    {
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        input()->selectAll();
+        QTest::keyClicks(input(), u"Raumhafen"_s + QString(300, u'x') + u"(7)"_s);
+        QTest::mouseClick(sabo(), Qt::LeftButton);
+        QCOMPARE(output()->toPlainText(), ResultText({{"Raumhafen", 1}}, 3, u"\n"_s));
     }
 
     void copiedResultEndsEveryLineWithCrLf()

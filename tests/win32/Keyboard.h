@@ -12,8 +12,9 @@
 
 namespace quarl {
 
-// Key presses as the keyboard sends them, written as in "Alt+O Esc abc": "Esc", "Tab", "Return", Alt with a
-// letter, "Space" or "F4", and otherwise letters typed one after another.
+// Key presses as the keyboard sends them, written as in "Alt+O Ctrl+Home Esc abc": "Esc", "Tab", "Return", "Space",
+// "F4", "Home", "End", each also held with "Alt+", "Ctrl+" or "Shift+" in front, a letter held so, and otherwise
+// letters typed one after another.
 inline std::vector<INPUT> Keys(const std::string& written)
 {
     std::vector<INPUT> keys;
@@ -39,14 +40,33 @@ inline std::vector<INPUT> Keys(const std::string& written)
             return VK_SPACE;
         if (name == "F4")
             return VK_F4;
+        if (name == "Home")
+            return VK_HOME;
+        if (name == "End")
+            return VK_END;
         return name.size() == 1 ? static_cast<WORD>(std::toupper(static_cast<unsigned char>(name[0]))) : 0;
+    };
+    auto modifier = [](const std::string& name) -> WORD {
+        if (name == "Alt")
+            return VK_MENU;
+        if (name == "Ctrl")
+            return VK_CONTROL;
+        return name == "Shift" ? VK_SHIFT : 0;
     };
     std::istringstream words(written);
     for (std::string word; words >> word;) {
-        if (word.starts_with("Alt+")) {
-            key(VK_MENU, true);
-            press(named(word.substr(4)));
-            key(VK_MENU, false);
+        std::vector<WORD> held;
+        for (std::size_t plus = word.find('+'); plus != std::string::npos && plus + 1 < word.size();
+             plus = word.find('+')) {
+            held.push_back(modifier(word.substr(0, plus)));
+            word.erase(0, plus + 1);
+        }
+        if (!held.empty()) {
+            for (const WORD down : held)
+                key(down, true);
+            press(named(word));
+            for (auto up = held.rbegin(); up != held.rend(); ++up)
+                key(*up, false);
         } else if (const WORD code = named(word); code && word.size() > 1) {
             press(code);
         } else {

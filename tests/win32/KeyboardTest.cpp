@@ -1,5 +1,6 @@
 #include "Keyboard.h"
 
+#include "Clipboard.h"
 #include "FormControls.h"
 
 #include <gtest/gtest.h>
@@ -62,8 +63,38 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyTest,
                                          KeyCase{"Alt+O abc", Focus::Input, L"Eisenmine (3) abc"},
                                          KeyCase{"Alt+E abc", Focus::Input, L"Eisenmine (3) abc"},
                                          KeyCase{"Alt+O Alt+O abc", Focus::Input, L"Eisenmine (3) abc"},
+                                         KeyCase{"Alt+Shift+O abc", Focus::Input, L"Eisenmine (3) abc"},
+                                         KeyCase{"Alt+Shift+X abc", Focus::Input, L"Eisenmine (3) abc"},
                                          KeyCase{"Alt+Space", Focus::Input, L"Eisenmine (3) ", true, true},
                                          KeyCase{"Alt+F4", Focus::Input, L"", false}));
+
+struct CopyCase
+{
+    const char* keys;
+    const wchar_t* copied;
+};
+
+void PrintTo(const CopyCase& row, std::ostream* out)
+{
+    *out << '"' << row.keys << '"';
+}
+
+class OutputKeyTest : public FormTest, public testing::WithParamInterface<CopyCase>
+{};
+
+// Output is read-only, yet the keyboard reaches it from Input, selects and copies.
+TEST_P(OutputKeyTest, TabIntoOutputThenSelectAndCopy)
+{
+    ASSERT_TRUE(SetClipboardText(Form(), L"vorher"));
+    SetFocus(Input);
+    PressKeys(Form(), std::string("Tab ") + GetParam().keys);
+    EXPECT_EQ(GetFocus(), Output);
+    EXPECT_EQ(ClipboardText(), GetParam().copied);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, OutputKeyTest,
+                         testing::Values(CopyCase{"Ctrl+A Ctrl+C", L"Das Ergebnis erscheint hier.\r\n"},
+                                         CopyCase{"Ctrl+Home Shift+End Ctrl+C", L"Das Ergebnis erscheint hier."}));
 
 using TaskbarActivation = FormTest;
 

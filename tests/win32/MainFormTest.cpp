@@ -299,6 +299,18 @@ TEST_F(MainFormTest, SaboCountsTheLinesAsDisplayed)
     EXPECT_EQ(Text(Output), expected);
 }
 
+TEST_F(MainFormTest, LineWithoutBlanksIsWrappedAnywhere)
+{
+    // Wider than the box and without a blank, the line is wrapped all the same, so "(7)" ends up on a display line
+    // away from the name; unwrapped, Raumhafen would count 7.
+    ASSERT_TRUE(SetClipboardText(Form(), L"Raumhafen" + std::wstring(300, L'x') + L"(7)"));
+    SetFocus(Input);
+    SendMessageW(Input, EM_SETSEL, 0, -1);
+    PressKeys(Form(), "Ctrl+V");
+    ClickSabo();
+    EXPECT_EQ(Text(Output), ResultText({{"Raumhafen", 1}}, 3));
+}
+
 TEST_F(MainFormTest, LinesNearTheBoxWidthWrapAsTheBoxWrapsThem)
 {
     // Eisenmine gets 2 where its display line holds the whole line's "(2)", and 1 where "Bohrturm (2)" wraps away
