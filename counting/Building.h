@@ -1,20 +1,13 @@
 #pragma once
 
+#include "counting/SaboCounter.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
 namespace quarl {
-
-// One building type during one counter run: its name as the reports write it,
-// the number destroyed so far and the points one destroyed building is worth.
-struct building
-{
-    std::string_view name;
-    std::int32_t count = 0;
-    std::int32_t points = 0;
-};
 
 struct CatalogueEntry
 {

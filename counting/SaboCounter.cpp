@@ -46,12 +46,6 @@ std::vector<std::string> CountLines(std::span<const Line> lines)
 SaboCounter::SaboCounter() : buildings_(MakeWorkingCopy())
 {}
 
-SaboCounter::SaboCounter(const SaboCounter&) = default;
-SaboCounter::SaboCounter(SaboCounter&&) noexcept = default;
-SaboCounter& SaboCounter::operator=(const SaboCounter&) = default;
-SaboCounter& SaboCounter::operator=(SaboCounter&&) noexcept = default;
-SaboCounter::~SaboCounter() = default;
-
 void SaboCounter::AddLine(std::string_view line) noexcept
 {
     const NameSet names = FindNames(line);

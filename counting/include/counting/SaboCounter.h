@@ -9,7 +9,14 @@
 // The counting core's one public header: what a front end needs to count sabotage reports. Lines are UTF-8.
 namespace quarl {
 
-struct building;
+// One building type during one counter run: its name as the reports write it, the number destroyed so far and the
+// points one destroyed building is worth.
+struct building
+{
+    std::string_view name;
+    std::int32_t count = 0;
+    std::int32_t points = 0;
+};
 
 // Sums the destroyed buildings of sabotage report lines. Each line adds the number between its first "(" and
 // its first ")" (1 when that is not a number) to every building type it names, once per type and line.
@@ -18,11 +25,6 @@ class SaboCounter
 {
 public:
     SaboCounter();
-    SaboCounter(const SaboCounter&);
-    SaboCounter(SaboCounter&&) noexcept;
-    SaboCounter& operator=(const SaboCounter&);
-    SaboCounter& operator=(SaboCounter&&) noexcept;
-    ~SaboCounter();
 
     void AddLine(std::string_view line) noexcept;
 
