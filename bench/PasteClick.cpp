@@ -2,7 +2,7 @@
 
 #include "ChildProcess.h"
 #include "DisplayLineReading.h"
-#include "EditBoxLines.h"
+#include "PlainTextBoxLines.h"
 
 #include "counting/SaboCounter.h"
 #include "ui/Application.h"

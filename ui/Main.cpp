@@ -2,9 +2,9 @@
 
 #include "BevelPanel.h"
 #include "ClickNotifier.h"
-#include "EditBoxLines.h"
 #include "FramePlacement.h"
 #include "PlainTextBox.h"
+#include "PlainTextBoxLines.h"
 #include "WaitCursor.h"
 
 #include "frontend/Guarded.h"

@@ -1,7 +1,7 @@
 #include "win32/Main.h"
 
-#include "BevelPanel.h"
-#include "EditBoxLines.h"
+#include "BevelPanelClass.h"
+#include "EditControlLines.h"
 #include "Resources.h"
 #include "Text.h"
 #include "WindowClass.h"

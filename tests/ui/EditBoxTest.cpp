@@ -1,6 +1,6 @@
 #include "DisplayLineReading.h"
-#include "EditBoxLines.h"
 #include "FindControl.h"
+#include "PlainTextBoxLines.h"
 
 #include "counting/SaboCounter.h"
 #include "ui/Application.h"

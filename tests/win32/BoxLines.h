@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DisplayLineReading.h"
-#include "EditBoxLines.h"
+#include "EditControlLines.h"
 #include "Text.h"
 
 #include "frontend/DisplayLines.h"

@@ -1,6 +1,6 @@
 #include "BoxLines.h"
 #include "Clipboard.h"
-#include "EditBoxLines.h"
+#include "EditControlLines.h"
 #include "ExpectedOutput.h"
 #include "FontDc.h"
 #include "FormControls.h"

@@ -1,4 +1,4 @@
-#include "EditBoxLines.h"
+#include "EditControlLines.h"
 
 #include "BoxLines.h"
 #include "FormControls.h"

@@ -1,4 +1,4 @@
-#include "EditBoxLines.h"
+#include "PlainTextBoxLines.h"
 
 #include <QFontMetricsF>
 #include <QPlainTextEdit>

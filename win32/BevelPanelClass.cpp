@@ -1,4 +1,4 @@
-#include "BevelPanel.h"
+#include "BevelPanelClass.h"
 
 #include "WindowClass.h"
 
