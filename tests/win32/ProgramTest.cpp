@@ -1,4 +1,5 @@
 #include "ExpectedOutput.h"
+#include "StartedProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -7,40 +8,7 @@
 
 namespace {
 
-struct Search
-{
-    DWORD process = 0;
-    const wchar_t* kind = nullptr;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindWindowOfKind(HWND window, LPARAM search)
-{
-    auto& wanted = *reinterpret_cast<Search*>(search);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t kind[16]{};
-    GetClassNameW(window, kind, 16);
-    if (process == wanted.process && std::wstring(kind) == wanted.kind && IsWindowVisible(window))
-        wanted.found = window;
-    return wanted.found == nullptr;
-}
-
-// The caption and the text of a message box, as "caption | text".
-std::wstring BoxTexts(HWND box)
-{
-    wchar_t text[512]{};
-    GetWindowTextW(box, text, 512);
-    std::wstring texts = text + std::wstring(L" |");
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t kind[16]{};
-        GetClassNameW(child, kind, 16);
-        GetWindowTextW(child, text, 512);
-        if (std::wstring(kind) == L"Static" && text[0])
-            texts += L' ' + std::wstring(text);
-    }
-    return texts;
-}
+using quarl::Started;
 
 struct StartCase
 {
@@ -59,50 +27,6 @@ void PrintTo(const StartCase& row, std::ostream* out)
 class Program : public testing::TestWithParam<StartCase>
 {};
 
-// A program started as a user starts it, and the first visible window of that class it shows.
-struct Started
-{
-    PROCESS_INFORMATION process{};
-    HWND window = nullptr;
-
-    Started(const wchar_t* program, const wchar_t* kind)
-    {
-        std::wstring command = L"\"" + std::wstring(program) + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-            return;
-        WaitForInputIdle(process.hProcess, 60000);
-        Search search{process.dwProcessId, kind};
-        for (int attempt = 0; attempt < 600 && !search.found; ++attempt) {
-            EnumWindows(FindWindowOfKind, reinterpret_cast<LPARAM>(&search));
-            if (!search.found && WaitForSingleObject(process.hProcess, 100) != WAIT_TIMEOUT)
-                break;
-        }
-        window = search.found;
-    }
-
-    ~Started()
-    {
-        if (!process.hProcess)
-            return;
-        TerminateProcess(process.hProcess, 2);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    Started(const Started&) = delete;
-    Started& operator=(const Started&) = delete;
-
-    // The status it ends with, within a minute.
-    DWORD Status() const
-    {
-        DWORD status = 2;
-        EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-        GetExitCodeProcess(process.hProcess, &status);
-        return status;
-    }
-};
-
 // The program itself, started as a user starts it; what it shows is closed as a user closes it.
 TEST_P(Program, EndsWithItsStatusOnceWhatItShowsIsClosed)
 {
@@ -113,7 +37,7 @@ TEST_P(Program, EndsWithItsStatusOnceWhatItShowsIsClosed)
     if (row.box) {
         EXPECT_EQ(WaitForSingleObject(program.process.hProcess, 3000), WAIT_TIMEOUT) << "the box closed by itself";
         EXPECT_TRUE(IsWindowVisible(program.window));
-        EXPECT_EQ(BoxTexts(program.window), row.box);
+        EXPECT_EQ(quarl::DialogTexts(program.window), row.box);
         PostMessageW(program.window, WM_COMMAND, IDOK, 0);
     } else {
         PostMessageW(program.window, WM_CLOSE, 0, 0);
