@@ -5,6 +5,7 @@
 #include "EditBoxLines.h"
 #include "FixedSizeHint.h"
 #include "PlainTextBox.h"
+#include "ResultAnnouncement.h"
 #include "WaitCursor.h"
 
 #include "frontend/Guarded.h"
@@ -12,7 +13,6 @@
 #include "frontend/TextHeightScale.h"
 #include "ui/ErrorDisplay.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -104,6 +104,8 @@ QAction* AddItem(QMenu* menu, const QString& name, const QString& text)
 {
     QAction* item = menu->addAction(text);
     item->setObjectName(name);
+    // Greyed like its menu: screen readers take an item's state from its own action.
+    item->setEnabled(menu->menuAction()->isEnabled());
     return item;
 }
 
@@ -408,15 +410,7 @@ void TMainForm::SelectSaboCounter()
          [this](std::string_view line) {
              AppendLine(*Output, QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
          }});
-    announceResult(before);
-}
-
-// The keyboard focus stays on the button (Return counts again), so a screen reader learns of the new result only
-// from an event on Output that carries the whole text.
-void TMainForm::announceResult(const QString& before)
-{
-    QAccessibleTextUpdateEvent event(Output, 0, before, Output->toPlainText());
-    QAccessible::updateAccessibility(&event);
+    AnnounceResult(*Output, before);
 }
 
 void TMainForm::SelectPluenCounter()

@@ -50,7 +50,6 @@ private:
     void describeForScreenReaders();
     void createMenus();
     void connectCommands();
-    void announceResult(const QString& before);
     int scaled(int pixels) const;
 
     QMenuBar* MainMenu = nullptr;
