@@ -5,6 +5,7 @@
 #include "FramePlacement.h"
 #include "PlainTextBox.h"
 #include "PlainTextBoxLines.h"
+#include "ResultAnnouncement.h"
 #include "WaitCursor.h"
 
 #include "frontend/Guarded.h"
@@ -14,7 +15,6 @@
 #include "ui/Application.h"
 #include "ui/ErrorDisplay.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -204,6 +204,9 @@ QAction* TMainForm::makeItem(QMenu* menu, const MenuItemData& item)
 {
     QAction* action = item.text.empty() ? menu->addSeparator() : menu->addAction(Text(item.text));
     action->setObjectName(Text(item.name));
+    // Greyed like its menu: screen readers take an item's state from its own action.
+    if (!item.text.empty())
+        action->setEnabled(menu->menuAction()->isEnabled());
     if (item.command != Command::None)
         connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
     return action;
@@ -258,15 +261,7 @@ void TMainForm::SelectSaboCounter()
     RunSaboCounter(
         [this](TextLineFilter wanted, const DisplayLineTaker& take) { ForEachDisplayLine(*Input, wanted, take); },
         {[this] { Output->clear(); }, [this](std::string_view line) { AppendLine(*Output, Text(line)); }});
-    announceResult(before);
-}
-
-// The keyboard focus stays on the button (Return counts again), so a screen reader learns of the new result only
-// from an event on Output that carries the whole text.
-void TMainForm::announceResult(const QString& before)
-{
-    QAccessibleTextUpdateEvent event(Output, 0, before, Output->toPlainText());
-    QAccessible::updateAccessibility(&event);
+    AnnounceResult(*Output, before);
 }
 
 void TMainForm::SelectPluenCounter()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAction>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 namespace quarl {
@@ -14,6 +16,18 @@ Control* FindControl(const QObject& window, const QString& name)
     if (found == nullptr)
         qFatal("no control %s", qPrintable(name));
     return found;
+}
+
+// Chooses the window's menu item of that name as the user could in an enabled menu. The menus are greyed, and their
+// items with them, so the item is enabled for the choice and greyed again afterwards.
+inline void ChooseMenuItem(const QObject& window, const QString& name)
+{
+    const QPointer<QAction> item = FindControl<QAction>(window, name);
+    const bool enabled = item->isEnabled();
+    item->setEnabled(true);
+    item->trigger();
+    if (item)
+        item->setEnabled(enabled);
 }
 
 } // namespace quarl

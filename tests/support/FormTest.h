@@ -25,6 +25,7 @@ protected:
     QPlainTextEdit* input() const { return control<QPlainTextEdit>(QStringLiteral("Input")); }
     QPlainTextEdit* output() const { return control<QPlainTextEdit>(QStringLiteral("Output")); }
     QPushButton* sabo() const { return control<QPushButton>(QStringLiteral("Sabo")); }
+    void choose(const QString& item) const { ChooseMenuItem(*form_, item); }
 
     std::unique_ptr<TMainForm> form_;
 };

@@ -292,7 +292,7 @@ private:
             const QString text = RandomText(dice, 40);
             QGuiApplication::clipboard()->setText(text);
             if (dice.below(2) == 0)
-                control<QAction>(u"EditPasteItem"_s)->trigger();
+                quarl::ChooseMenuItem(*form_, u"EditPasteItem"_s);
             else
                 QTest::keyClick(input_, Qt::Key_V, Qt::ControlModifier);
             return u"paste \"%1\""_s.arg(text);

@@ -87,7 +87,7 @@ private:
             QGuiApplication::clipboard()->setMimeData(data);
         }
         input()->selectAll();
-        control<QAction>(u"EditPasteItem"_s)->trigger();
+        choose(u"EditPasteItem"_s);
     }
 
     // Clicks Sabo and compares the shown counts with the expected ones (every other building 0).

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <windows.h>
+#include <string>
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <windows.h>
+#include <string>
 
 namespace quarl {
 

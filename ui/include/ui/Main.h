@@ -58,7 +58,6 @@ private:
     QAction* makeItem(QMenu* menu, const MenuItemData& item);
     void describe(QWidget* widget, const ControlData& control);
     void run(Command command);
-    void announceResult(const QString& before);
     int scaled(int pixels) const;
     QRect scaled(const Area& area) const;
 
