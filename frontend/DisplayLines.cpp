@@ -103,32 +103,36 @@ std::u16string_view CutDisplayLine(std::u16string_view line) noexcept
     return line.substr(0, splitsPair ? MaxDisplayLineLength - 1 : MaxDisplayLineLength);
 }
 
+// Written through a pointer into room for the longest result, three bytes a unit: this runs for every line of a
+// paste, and appending byte by byte costs more than the rest of reading a short line.
 void ToUtf8(std::u16string_view utf16, std::string& utf8)
 {
-    utf8.clear();
-    const auto append = [&utf8](unsigned value) { utf8.push_back(static_cast<char>(value)); };
+    utf8.resize(3 * utf16.size());
+    char* out = utf8.data();
+    const auto put = [&out](char32_t value) { *out++ = static_cast<char>(value); };
     for (std::size_t i = 0; i < utf16.size(); ++i) {
         char32_t c = utf16[i];
+        if (c < 0x80) {
+            put(c);
+            continue;
+        }
         if (IsHighSurrogate(utf16[i]) && i + 1 < utf16.size() && IsLowSurrogate(utf16[i + 1]))
             c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00);
         else if (IsHighSurrogate(utf16[i]) || IsLowSurrogate(utf16[i]))
             c = 0xFFFD;
-        if (c < 0x80) {
-            append(c);
-        } else if (c < 0x800) {
-            append(0xC0 | (c >> 6));
-            append(0x80 | (c & 0x3F));
+        if (c < 0x800) {
+            put(0xC0 | (c >> 6));
         } else if (c < 0x10000) {
-            append(0xE0 | (c >> 12));
-            append(0x80 | ((c >> 6) & 0x3F));
-            append(0x80 | (c & 0x3F));
+            put(0xE0 | (c >> 12));
+            put(0x80 | ((c >> 6) & 0x3F));
         } else {
-            append(0xF0 | (c >> 18));
-            append(0x80 | ((c >> 12) & 0x3F));
-            append(0x80 | ((c >> 6) & 0x3F));
-            append(0x80 | (c & 0x3F));
+            put(0xF0 | (c >> 18));
+            put(0x80 | ((c >> 12) & 0x3F));
+            put(0x80 | ((c >> 6) & 0x3F));
         }
+        put(0x80 | (c & 0x3F));
     }
+    utf8.resize(static_cast<std::size_t>(out - utf8.data()));
 }
 
 } // namespace quarl
