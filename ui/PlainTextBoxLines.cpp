@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -88,7 +89,7 @@ bool EndsWithLineBreak(const QTextDocument& document)
 
 PlainTextBoxLayout::PlainTextBoxLayout(const QPlainTextEdit& box)
     : font_(box.document()->defaultFont()), option_(box.document()->defaultTextOption()), width_(LineWidth(box)),
-      text_(box.document()->toRawText()), block_(box.document()->begin())
+      text_(box.document()->toRawText()), document_(*box.document())
 {
     // Only characters of the font's own Latin-1 range are measured; anything else (separators, marks, characters
     // drawn from a fallback font) sends the line to the real layout.
@@ -123,7 +124,10 @@ void PlainTextBoxLayout::LayOut(std::size_t index, std::u16string_view line, con
         take(line);
         return;
     }
-    if (const QTextLayout* laidOut = BoxLayout(Block(index), View(line), font_, width_)) {
+    // Found by number, not by walking from the last one: stepping through hundreds of thousands of blocks costs more
+    // than the few long lines that need it.
+    const QTextBlock block = document_.findBlockByNumber(static_cast<int>(index));
+    if (const QTextLayout* laidOut = BoxLayout(block, View(line), font_, width_)) {
         TakeLines(*laidOut, View(line), take);
         return;
     }
@@ -141,13 +145,6 @@ std::u16string PlainTextBoxLayout::Nfc(std::u16string_view text) const
 {
     const QString normalized = View(text).toString().normalized(QString::NormalizationForm_C);
     return std::u16string(View(QStringView(normalized)));
-}
-
-QTextBlock PlainTextBoxLayout::Block(std::size_t index)
-{
-    for (; blockIndex_ < index && block_.isValid(); ++blockIndex_)
-        block_ = block_.next();
-    return block_;
 }
 
 void ForEachDisplayLine(const QPlainTextEdit& box, TextLineFilter wanted, const DisplayLineTaker& take)

@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QString>
-#include <QTextBlock>
 #include <QTextOption>
 
 #include <array>
@@ -12,6 +11,7 @@
 #include <string_view>
 
 class QPlainTextEdit;
+class QTextDocument;
 
 namespace quarl {
 
@@ -30,9 +30,6 @@ public:
     [[nodiscard]] std::u16string Nfc(std::u16string_view text) const override;
 
 private:
-    // The box's text lines are read in order: the one asked for is found from the last one.
-    [[nodiscard]] QTextBlock Block(std::size_t index);
-
     QFont font_;
     QTextOption option_;
     // The width a display line may fill.
@@ -41,8 +38,7 @@ private:
     std::array<qreal, 256> advance_{};
     // One copy of the whole text is far quicker than asking every block for its own.
     QString text_;
-    QTextBlock block_;
-    std::size_t blockIndex_ = 0;
+    const QTextDocument& document_;
 };
 
 // Calls take(line) with the box's display lines (see ForEachDisplayLine in frontend/DisplayLines.h), but only those
