@@ -1,0 +1,115 @@
+// The functions the page's script calls. Text goes in through room the module makes (Input's text as UTF-16, other
+// text as UTF-8) and comes out as a pointer to UTF-8 whose length result_size() tells.
+#include "InputBoxLayout.h"
+#include "PageImports.h"
+#include "WindowData.h"
+
+#include "frontend/DisplayLines.h"
+#include "frontend/ErrorText.h"
+#include "frontend/SaboCommand.h"
+#include "frontend/TextHeightScale.h"
+
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <string_view>
+
+#define QUARL_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+
+namespace {
+
+std::u16string inputText;
+std::string textIn;
+std::string result;
+
+const char* Result(std::string text)
+{
+    result = std::move(text);
+    return result.data();
+}
+
+} // namespace
+
+// Without exceptions a failed allocation would end in a bare trap; the page is told why, as the desktop
+// programs tell it.
+void* operator new(std::size_t size)
+{
+    if (void* memory = std::malloc(size == 0 ? 1 : size))
+        return memory;
+    constexpr std::string_view message = "std::bad_alloc";
+    Fail(message.data(), message.size());
+}
+
+void operator delete(void* memory) noexcept
+{
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept
+{
+    std::free(memory);
+}
+
+// Room for Input's text, `length` UTF-16 units, which the page writes before pressing Sabo.
+QUARL_EXPORT(input_text) char16_t* InputText(std::size_t length)
+{
+    inputText.assign(length, u'\0');
+    return inputText.data();
+}
+
+// Room for `length` bytes of UTF-8 that the next call takes as its text.
+QUARL_EXPORT(text_in) char* TextIn(std::size_t length)
+{
+    textIn.assign(length, '\0');
+    return textIn.data();
+}
+
+QUARL_EXPORT(result_size) std::size_t ResultSize()
+{
+    return result.size();
+}
+
+QUARL_EXPORT(window_data) const char* WindowData()
+{
+    return Result(quarl::WindowDataJson());
+}
+
+// What pressing "Sabo" does, over the text in input_text.
+QUARL_EXPORT(press_sabo) void PressSabo()
+{
+    quarl::InputBoxLayout box(inputText, true);
+    const quarl::ReadDisplayLines readReports = [&box](quarl::TextLineFilter wanted,
+                                                       const quarl::DisplayLineTaker& take) {
+        quarl::ForEachDisplayLine(box, wanted, take);
+    };
+    quarl::RunSaboCounter(readReports,
+                          {.clear = [] { OutputClear(); },
+                           .appendLine = [](std::string_view line) { OutputAppendLine(line.data(), line.size()); }});
+}
+
+// Every display line of the text in input_text, each followed by "\n": with the quick check as Sabo reads them,
+// or with every text line laid out.
+QUARL_EXPORT(display_lines) const char* DisplayLines(int quickCheck)
+{
+    quarl::InputBoxLayout box(inputText, quickCheck != 0);
+    std::string lines;
+    quarl::ForEachDisplayLine(
+        box, [](std::string_view) { return true; },
+        [&lines](std::string_view line) {
+            lines += line;
+            lines += '\n';
+        });
+    return Result(std::move(lines));
+}
+
+// The text shown for the error message in text_in.
+QUARL_EXPORT(error_text) const char* ErrorText()
+{
+    return Result(quarl::ErrorText(textIn));
+}
+
+QUARL_EXPORT(scaled_to_text_height) int ScaledToTextHeight(int pixels, int textHeight)
+{
+    return quarl::ScaledToTextHeight(pixels, textHeight);
+}

@@ -1,0 +1,24 @@
+// The keyboard as in the desktop window, whose menus are greyed: Alt alone and Alt with a letter open nothing and
+// type nothing, and the keys stay with the control that has them. AltGr (Ctrl+Alt on some systems) and the Mac's
+// Option key, with which German keyboards type characters, are left alone.
+
+const isMac = /Mac|iPhone|iPad/.test(navigator.platform);
+
+function isMenuKey(event) {
+    return event.altKey && !event.ctrlKey && !event.metaKey && (event.key === 'Alt' || event.key.length === 1);
+}
+
+export function keepAltKeysFromMenus() {
+    if (isMac)
+        return;
+    for (const type of ['keydown', 'keyup']) {
+        window.addEventListener(
+            type,
+            (event) => {
+                if (isMenuKey(event))
+                    event.preventDefault();
+            },
+            true
+        );
+    }
+}
