@@ -7,15 +7,21 @@ function family(data) {
     return `"${data.fontName}", ${ShippedFont}, sans-serif`;
 }
 
-// The text height of a font, as ascent plus descent, each rounded to whole pixels.
-function textHeight(font) {
+// The text height of the font at `size` pixels: ascent plus descent, each rounded to whole pixels. Browsers round
+// the metrics they report, each its own way, so they are taken at a hundred times the size.
+const Magnified = 100;
+
+function textHeight(size, family) {
     const context = document.createElement('canvas').getContext('2d');
-    context.font = font;
+    context.font = `${size * Magnified}px ${family}`;
     const metrics = context.measureText('Hg');
-    if (metrics.fontBoundingBoxAscent !== undefined)
-        return Math.round(metrics.fontBoundingBoxAscent) + Math.round(metrics.fontBoundingBoxDescent);
+    if (metrics.fontBoundingBoxAscent !== undefined) {
+        const ascent = metrics.fontBoundingBoxAscent / Magnified;
+        const descent = metrics.fontBoundingBoxDescent / Magnified;
+        return Math.round(ascent) + Math.round(descent);
+    }
     const probe = document.createElement('span');
-    probe.style.font = font;
+    probe.style.font = `${size}px ${family}`;
     probe.style.lineHeight = 'normal';
     probe.textContent = 'Hg';
     document.body.append(probe);
@@ -28,7 +34,7 @@ function textHeight(font) {
 export async function windowFonts(data, core) {
     const windowFont = `${data.windowFontHeight}px ${family(data)}`;
     await document.fonts.load(windowFont).catch(() => []);
-    const height = textHeight(windowFont);
+    const height = textHeight(data.windowFontHeight, family(data));
     const scale = (pixels) => core.scaledToTextHeight(pixels, height);
     return { window: windowFont, label: `${scale(data.labelFontHeight)}px ${family(data)}`, scale, height };
 }
