@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <string>
 #include <string_view>
@@ -50,6 +51,17 @@ void operator delete(void* memory, std::size_t) noexcept
 {
     std::free(memory);
 }
+
+#if _LIBCPP_VERSION >= 15000
+_LIBCPP_BEGIN_NAMESPACE_STD
+// Newer libc++ writes why it stops to standard error, which would make the module import the system's files; the
+// page is told instead.
+void __libcpp_verbose_abort(const char* format, ...)
+{
+    Fail(format, std::strlen(format));
+}
+_LIBCPP_END_NAMESPACE_STD
+#endif
 
 // Room for Input's text, `length` UTF-16 units, which the page writes before pressing Sabo.
 QUARL_EXPORT(input_text) char16_t* InputText(std::size_t length)

@@ -8,6 +8,18 @@ function isMenuKey(event) {
     return event.altKey && !event.ctrlKey && !event.metaKey && (event.key === 'Alt' || event.key.length === 1);
 }
 
+// A click on a greyed menu or button, a label or the panel leaves the focus where it was, as in the desktop window.
+export function keepFocusOnClicks(window) {
+    window.addEventListener(
+        'mousedown',
+        (event) => {
+            if (!event.target.closest?.('textarea, button:enabled'))
+                event.preventDefault();
+        },
+        true
+    );
+}
+
 export function keepAltKeysFromMenus() {
     if (isMac)
         return;

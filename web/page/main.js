@@ -5,7 +5,7 @@ import { ErrorBox } from './error-box.js';
 import { fitToViewport } from './fit.js';
 import { windowFonts } from './fonts.js';
 import { InputLayout } from './input-layout.js';
-import { keepAltKeysFromMenus } from './keys.js';
+import { keepAltKeysFromMenus, keepFocusOnClicks } from './keys.js';
 import { OutputBox } from './output-box.js';
 import { buildWindow, mirrorOf } from './window.js';
 
@@ -43,6 +43,7 @@ async function start() {
     const form = new MainForm(controls, core, layout, output, new ErrorBox(data.applicationTitle, fonts.window));
     bindCommands(form, data);
     keepAltKeysFromMenus();
+    keepFocusOnClicks(document.getElementById('Window'));
 
     document.getElementById('NoWasm').remove();
     const window = document.getElementById('Window');
