@@ -2,14 +2,39 @@
 
 #include "PageImports.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace quarl {
+namespace {
 
+// What the browser's own layout may add to a width that the script measured apart from it (kerning, rounding).
+constexpr double Margin = 1.03;
+constexpr double Slack = 2;
+
+bool IsPrintableLatin1(char16_t c)
+{
+    return (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF);
+}
+
+bool Fits(double width, InputRoom room)
+{
+    return width * Margin + Slack < room.room;
+}
+
+} // namespace
+
+// Lines of printable Latin-1 are bounded by their widest character first, which spares measuring the many short
+// ones in the browser.
 bool InputBoxLayout::CertainlyFits(std::u16string_view line) const
 {
-    return quickCheck_ && InputCertainlyFits(line.data(), line.size()) != 0;
+    if (room_.room <= 0)
+        return false;
+    if (std::all_of(line.begin(), line.end(), IsPrintableLatin1) &&
+        Fits(static_cast<double>(line.size()) * room_.widestLatin1, room_))
+        return true;
+    return Fits(InputLineWidth(line.data(), line.size()), room_);
 }
 
 void InputBoxLayout::LayOut(std::size_t index, std::u16string_view line, const ShownLineTaker& take)

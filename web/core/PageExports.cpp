@@ -87,10 +87,10 @@ QUARL_EXPORT(window_data) const char* WindowData()
     return Result(quarl::WindowDataJson());
 }
 
-// What pressing "Sabo" does, over the text in input_text.
-QUARL_EXPORT(press_sabo) void PressSabo()
+// What pressing "Sabo" does, over the text in input_text, in a box with that room.
+QUARL_EXPORT(press_sabo) void PressSabo(double room, double widestLatin1)
 {
-    quarl::InputBoxLayout box(inputText, true);
+    quarl::InputBoxLayout box(inputText, {room, widestLatin1});
     const quarl::ReadDisplayLines readReports = [&box](quarl::TextLineFilter wanted,
                                                        const quarl::DisplayLineTaker& take) {
         quarl::ForEachDisplayLine(box, wanted, take);
@@ -101,10 +101,10 @@ QUARL_EXPORT(press_sabo) void PressSabo()
 }
 
 // Every display line of the text in input_text, each followed by "\n": with the quick check as Sabo reads them,
-// or with every text line laid out.
-QUARL_EXPORT(display_lines) const char* DisplayLines(int quickCheck)
+// or with every text line laid out where the room is 0.
+QUARL_EXPORT(display_lines) const char* DisplayLines(double room, double widestLatin1)
 {
-    quarl::InputBoxLayout box(inputText, quickCheck != 0);
+    quarl::InputBoxLayout box(inputText, {room, widestLatin1});
     std::string lines;
     quarl::ForEachDisplayLine(
         box, [](std::string_view) { return true; },

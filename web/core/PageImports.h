@@ -10,7 +10,7 @@
 
 extern "C" {
 
-QUARL_PAGE_IMPORT(input_certainly_fits) int InputCertainlyFits(const char16_t* line, std::size_t length);
+QUARL_PAGE_IMPORT(input_line_width) double InputLineWidth(const char16_t* line, std::size_t length);
 QUARL_PAGE_IMPORT(input_lay_out) std::size_t InputLayOut(std::size_t index, const char16_t* line, std::size_t length);
 QUARL_PAGE_IMPORT(input_line_ends) void InputLineEnds(std::uint32_t* ends);
 QUARL_PAGE_IMPORT(input_nfc) std::size_t InputNfc(const char16_t* text, std::size_t length);

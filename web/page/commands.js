@@ -22,8 +22,7 @@ export class MainForm {
     }
 
     SelectSaboCounter() {
-        this.layout.measure();
-        this.core.pressSabo(this.Input.value);
+        this.core.pressSabo(this.Input.value, this.layout.measure());
         this.output.announceLastLine();
     }
 

@@ -14,7 +14,7 @@ function decodeBase64(text) {
 }
 
 export class Core {
-    // page: { certainlyFits(line), layOut(index, line) -> display line ends, clearOutput(), appendOutputLine(line) }
+    // page: { lineWidth(line), layOut(index, line) -> display line ends, clearOutput(), appendOutputLine(line) }
     static async start(moduleBase64, page) {
         const module = await WebAssembly.compile(decodeBase64(moduleBase64));
         return new Core(module, page);
@@ -36,7 +36,7 @@ export class Core {
         let lineEnds = [];
         let normalized = '';
         return {
-            input_certainly_fits: (line, length) => (this.page.certainlyFits(this.readUtf16(line, length)) ? 1 : 0),
+            input_line_width: (line, length) => this.page.lineWidth(this.readUtf16(line, length)),
             input_lay_out: (index, line, length) => {
                 lineEnds = this.page.layOut(index, this.readUtf16(line, length));
                 return lineEnds.length;
@@ -101,17 +101,19 @@ export class Core {
         return JSON.parse(this.result(this.exports.window_data()));
     }
 
-    pressSabo(inputText) {
+    // room: { room, widestLatin1 } of Input, in CSS pixels.
+    pressSabo(inputText, room) {
         this.call(() => {
             this.putInput(inputText);
-            this.exports.press_sabo();
+            this.exports.press_sabo(room.room, room.widestLatin1);
         });
     }
 
-    displayLines(inputText, quickCheck) {
+    // Without the quick check (a room of 0) every text line is laid out.
+    displayLines(inputText, room, quickCheck) {
         return this.call(() => {
             this.putInput(inputText);
-            const lines = this.result(this.exports.display_lines(quickCheck ? 1 : 0));
+            const lines = this.result(this.exports.display_lines(quickCheck ? room.room : 0, room.widestLatin1));
             return lines === '' ? [] : lines.slice(0, -1).split('\n');
         });
     }

@@ -29,7 +29,7 @@ async function start() {
     let output;
     let layout;
     const page = {
-        certainlyFits: (line) => layout.certainlyFits(line),
+        lineWidth: (line) => layout.lineWidth(line),
         layOut: (index, line) => layout.layOut(index, line),
         clearOutput: () => output.clear(),
         appendOutputLine: (line) => output.appendLine(line),
@@ -53,8 +53,7 @@ async function start() {
     controls.Input.setSelectionRange(0, 0);
     globalThis.QuarlCounterTesting = {
         displayLines: (text, quickCheck) => {
-            layout.measure();
-            return core.displayLines(text, quickCheck);
+            return core.displayLines(text, layout.measure(), quickCheck);
         },
     };
     document.documentElement.dataset.ready = 'true';
