@@ -4,11 +4,13 @@
 #include "PageImports.h"
 #include "WindowData.h"
 
+#include "counting/SaboCounter.h"
 #include "frontend/DisplayLines.h"
 #include "frontend/ErrorText.h"
 #include "frontend/SaboCommand.h"
 #include "frontend/TextHeightScale.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -112,6 +114,23 @@ QUARL_EXPORT(display_lines) const char* DisplayLines(double room, double widestL
             lines += line;
             lines += '\n';
         });
+    return Result(std::move(lines));
+}
+
+// Counts the report lines of the UTF-8 text in text_in straight away, without a box: the module's own speed, which
+// bench/web measures against the desktop programs' counter. Returns the result lines, each followed by "\n".
+QUARL_EXPORT(count_text) const char* CountText()
+{
+    quarl::SaboCounter counter;
+    const std::string_view text = textIn;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        counter.AddLine(text.substr(start, end - start));
+        start = end + 1;
+    }
+    std::string lines;
+    for (const std::string& line : counter.ResultLines())
+        lines += line + '\n';
     return Result(std::move(lines));
 }
 
