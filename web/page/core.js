@@ -121,7 +121,8 @@ export class Core {
     errorText(message) {
         return this.call(() => {
             const bytes = utf8.encode(message);
-            new Uint8Array(this.memory(), this.exports.text_in(bytes.length), bytes.length).set(bytes);
+            const room = this.exports.text_in(bytes.length);
+            new Uint8Array(this.memory(), room, bytes.length).set(bytes);
             return this.result(this.exports.error_text());
         });
     }
