@@ -31,9 +31,16 @@ int TextHeightOf(HFONT font)
     return metrics.tmHeight > 0 ? static_cast<int>(metrics.tmHeight) : DesignTextHeight;
 }
 
+// A function of that library, or nullptr where this Windows lacks it.
+template <typename Pointer>
+Pointer Function(HMODULE library, const char* name)
+{
+    return library ? reinterpret_cast<Pointer>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+}
+
 } // namespace
 
-Layout::Layout(int dpi) : windowFont_(SansSerifFont(MulDiv(MainFormData::WindowFontHeight, dpi, DesignDpi)))
+Layout::Layout(int dpi) : windowFont_(SansSerifFont(MulDiv(MainFormData::WindowFontHeight, dpi, DesignDpi))), dpi_(dpi)
 {
     textHeight_ = TextHeightOf(windowFont_.get());
     labelFont_.reset(SansSerifFont(Scaled(MainFormData::LabelFontHeight)));
@@ -68,6 +75,30 @@ int Layout::ScreenDpi()
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : DesignDpi;
+}
+
+// Windows 7 has neither function and Windows 8 only the monitor's, so both are looked up as the program runs.
+int Layout::WindowDpi(HWND window)
+{
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    if (const auto forWindow = Function<DpiForWindow>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")) {
+        if (const UINT dpi = forWindow(window))
+            return static_cast<int>(dpi);
+    }
+    // From shcore.dll, which Windows has from 8.1 on; the effective resolution is the one the scale setting gives.
+    using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    constexpr int EffectiveDpi = 0;
+    if (HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        UINT x = 0;
+        UINT y = 0;
+        const auto forMonitor = Function<DpiForMonitor>(shcore, "GetDpiForMonitor");
+        const bool found = forMonitor && SUCCEEDED(forMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                                                              EffectiveDpi, &x, &y));
+        FreeLibrary(shcore);
+        if (found && y > 0)
+            return static_cast<int>(y);
+    }
+    return ScreenDpi();
 }
 
 } // namespace quarl

@@ -4,6 +4,7 @@
 #include "EditControlLines.h"
 #include "Resources.h"
 #include "Text.h"
+#include "WaitCursor.h"
 #include "WindowClass.h"
 
 #include "frontend/Guarded.h"
@@ -33,10 +34,12 @@ constexpr UINT FirstMenuItemId = 100;
 
 } // namespace
 
-TMainForm::TMainForm(HWND owner, int dpi) : layout_(std::make_unique<Layout>(dpi))
+TMainForm::TMainForm(HWND owner, int dpi) : layout_(std::make_unique<Layout>(dpi ? dpi : Layout::ScreenDpi()))
 {
     createWindow(owner);
     try {
+        if (!dpi)
+            layOutForMonitor();
         createControls();
         createMenus();
         setUpDialogs();
@@ -188,6 +191,11 @@ LRESULT CALLBACK TMainForm::InputProc(HWND input, UINT message, WPARAM first, LP
                 [form] { MainFormSetUp::Run(*reinterpret_cast<TMainForm*>(form), MainFormData::Input.click); });
     else if (message == WM_NCDESTROY)
         RemoveWindowSubclass(input, InputProc, 1);
+    // Keys and the context menu paste through WM_PASTE too; laying out a paste of megabytes takes seconds.
+    if (message == WM_PASTE) {
+        const WaitCursor busy;
+        return DefSubclassProc(input, message, first, second);
+    }
     return DefSubclassProc(input, message, first, second);
 }
 
@@ -272,6 +280,25 @@ void TMainForm::ChangeDpi(int dpi, const RECT& suggested)
     placeControls();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The window is made for the resolution the system had at sign-in; where its monitor has another scale, it is
+// laid out for that one before any control is made. WM_DPICHANGED does not come for the monitor it opens on.
+void TMainForm::layOutForMonitor()
+{
+    const int dpi = Layout::WindowDpi(window_);
+    if (dpi == layout_->Dpi())
+        return;
+    const auto previous = std::exchange(layout_, std::make_unique<Layout>(dpi));
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(layout_->WindowFont()), FALSE);
+    fitClientArea();
+}
+
+// The window's frame grown or shrunk until its client area has the size the layout asks for.
+void TMainForm::fitClientArea()
+{
     RECT frame{};
     RECT client{};
     GetWindowRect(window_, &frame);
@@ -280,7 +307,6 @@ void TMainForm::ChangeDpi(int dpi, const RECT& suggested)
                  frame.right - frame.left + layout_->Scaled(MainFormData::ClientWidth) - client.right,
                  frame.bottom - frame.top + layout_->Scaled(MainFormData::ClientHeight) - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(window_, nullptr, TRUE);
 }
 
 // Each control at its place for the current layout, in its font; labels grow to their captions again.
@@ -319,6 +345,8 @@ void TMainForm::EditPaste()
 
 void TMainForm::SelectSaboCounter()
 {
+    // A count of megabytes takes seconds.
+    const WaitCursor busy;
     RunSaboCounter(
         [this](TextLineFilter wanted, const DisplayLineTaker& take) { ForEachDisplayLine(Input, wanted, take); },
         {[this] { SetWindowTextW(Output, L""); }, [this](std::string_view line) { AppendLine(Output, Utf16(line)); }});

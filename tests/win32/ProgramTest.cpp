@@ -70,6 +70,68 @@ TEST(InstalledProgram, CountsAReport)
     EXPECT_EQ(program.Status(), 0u);
 }
 
+// Sets the resolution that Wine gives the programs started while it lives (the scale setting of the display) and
+// puts back the one there was.
+class WineDpi
+{
+public:
+    explicit WineDpi(DWORD dpi)
+    {
+        DWORD size = sizeof previous_;
+        had_ = RegGetValueW(HKEY_CURRENT_USER, Key, L"LogPixels", RRF_RT_REG_DWORD, nullptr, &previous_, &size) ==
+               ERROR_SUCCESS;
+        RegSetKeyValueW(HKEY_CURRENT_USER, Key, L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    }
+    ~WineDpi()
+    {
+        if (had_)
+            RegSetKeyValueW(HKEY_CURRENT_USER, Key, L"LogPixels", REG_DWORD, &previous_, sizeof previous_);
+        else
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, Key, L"LogPixels");
+    }
+    WineDpi(const WineDpi&) = delete;
+    WineDpi& operator=(const WineDpi&) = delete;
+
+private:
+    static constexpr const wchar_t* Key = L"Control Panel\\Desktop";
+    DWORD previous_ = 0;
+    bool had_ = false;
+};
+
+struct MonitorCase
+{
+    DWORD dpi;
+    SIZE client;
+};
+
+void PrintTo(const MonitorCase& row, std::ostream* out)
+{
+    *out << row.dpi << " dpi";
+}
+
+class MonitorScale : public testing::TestWithParam<MonitorCase>
+{};
+
+// The program opens laid out for the resolution of the monitor it opens on. Wine gives every monitor the one
+// resolution it is set to, so here that is also the resolution at sign-in.
+TEST_P(MonitorScale, ProgramOpensLaidOutForItsMonitor)
+{
+    const MonitorCase& row = GetParam();
+    const WineDpi scale(row.dpi);
+    const Started program(QUARL_PROGRAM, L"TMainForm");
+    ASSERT_NE(program.window, nullptr);
+    RECT client{};
+    GetClientRect(program.window, &client);
+    EXPECT_EQ(client.right, row.client.cx);
+    EXPECT_EQ(client.bottom, row.client.cy);
+    PostMessageW(program.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.Status(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, MonitorScale,
+                         testing::Values(MonitorCase{96, {633, 385}}, MonitorCase{120, {779, 474}},
+                                         MonitorCase{144, {974, 592}}));
+
 INSTANTIATE_TEST_SUITE_P(Starts, Program,
                          testing::Values(StartCase{QUARL_PROGRAM, L"TMainForm", nullptr, 0},
                                          StartCase{QUARL_FAILING_PROGRAM, L"#32770",

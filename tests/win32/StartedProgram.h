@@ -42,24 +42,25 @@ inline HWND WaitForWindow(HANDLE process, const wchar_t* kind, int childId = 0)
     return search.found;
 }
 
+// Adds the text of a visible static control to the texts; named and CALLBACK, as 32-bit Windows calls it.
+inline BOOL CALLBACK AddStaticText(HWND child, LPARAM texts)
+{
+    wchar_t kind[16]{};
+    wchar_t shown[1024]{};
+    GetClassNameW(child, kind, 16);
+    GetWindowTextW(child, shown, 1024);
+    if (std::wstring(kind) == L"Static" && shown[0] && IsWindowVisible(child))
+        *reinterpret_cast<std::wstring*>(texts) += L' ' + std::wstring(shown);
+    return TRUE;
+}
+
 // The caption and the texts of a dialog and of all its descendants, as "caption | text text ...".
 inline std::wstring DialogTexts(HWND dialog)
 {
     wchar_t text[1024]{};
     GetWindowTextW(dialog, text, 1024);
     std::wstring texts = text + std::wstring(L" |");
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM all) {
-            wchar_t kind[16]{};
-            wchar_t shown[1024]{};
-            GetClassNameW(child, kind, 16);
-            GetWindowTextW(child, shown, 1024);
-            if (std::wstring(kind) == L"Static" && shown[0] && IsWindowVisible(child))
-                *reinterpret_cast<std::wstring*>(all) += L' ' + std::wstring(shown);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
+    EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&texts));
     return texts;
 }
 

@@ -16,6 +16,7 @@ class Layout
 public:
     explicit Layout(int dpi);
 
+    [[nodiscard]] int Dpi() const noexcept { return dpi_; }
     [[nodiscard]] HFONT WindowFont() const noexcept { return windowFont_.get(); }
     [[nodiscard]] HFONT LabelFont() const noexcept { return labelFont_.get(); }
     [[nodiscard]] int Scaled(int pixels) const noexcept;
@@ -23,8 +24,10 @@ public:
     // A caption is never cut off: the label grows to its text in the label font.
     void FitLabel(HWND label) const;
 
-    // The resolution of the screen, which the window is laid out for.
+    // The resolution of the screen as the system had it at sign-in.
     [[nodiscard]] static int ScreenDpi();
+    // The resolution of the monitor the window is on, where this Windows tells it; the screen's otherwise.
+    [[nodiscard]] static int WindowDpi(HWND window);
 
 private:
     struct FontDeleter
@@ -35,6 +38,7 @@ private:
 
     Font windowFont_;
     Font labelFont_;
+    int dpi_;
     int textHeight_ = 13;
 };
 

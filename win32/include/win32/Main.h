@@ -25,8 +25,8 @@ struct MenuItem
 class TMainForm
 {
 public:
-    // Laid out for the given resolution in dots per inch; the screen's by default.
-    explicit TMainForm(HWND owner, int dpi = Layout::ScreenDpi());
+    // Laid out for the given resolution in dots per inch; by default for the monitor's it opens on.
+    explicit TMainForm(HWND owner, int dpi = 0);
     ~TMainForm();
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
@@ -53,6 +53,8 @@ private:
     void handleCommand(WPARAM first, LPARAM second);
     LRESULT Colour(HWND control, HDC dc) const;
     void ChangeDpi(int dpi, const RECT& suggested);
+    void layOutForMonitor();
+    void fitClientArea();
     void placeControls();
 
     void createWindow(HWND owner);
