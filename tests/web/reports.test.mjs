@@ -100,13 +100,13 @@ describe('Sabo counts Input as displayed', () => {
 
 // The texts with which the quick width check must take a line whole only where the box shows it on one line.
 const narrowLines = ['Eisenmine (3)', '', 'Raumhafen\u00A0(2) zerstört', '(4) Bohrturm'];
-// Tabs and blanks at the end of a line hang in the box instead of wrapping, so the line of trailing tabs stays one
-// display line.
+// Whether tabs at the end of a line hang in the box or wrap is the engine's own choice (Chromium and WebKit let them
+// hang, Firefox wraps them): there only the quick check and the box's own layout are compared.
 const wideLines = [
     { line: `Raumhafen ${repeated('Trümmer ', 40)}(4)`, wraps: true },
     { line: `Eisenmine${x(300)}(7)`, wraps: true },
     { line: `Bohrturm${repeated('\t', 40)}(5)`, wraps: true },
-    { line: `Solarpark\t(2)\tund\tEisenmine\t(2)\t${repeated('\t', 12)}`, wraps: false },
+    { line: `Solarpark\t(2)\tund\tEisenmine\t(2)\t${repeated('\t', 12)}`, wraps: null },
     { line: repeated('Chemiefabrik (1) ', 12), wraps: true },
     { line: `Wohngeba\u0308ude ${repeated('iiii ', 50)}(6)`, wraps: true },
 ];
@@ -144,7 +144,8 @@ describe('display lines', () => {
             const laidOut = await page.evaluate((value) => QuarlCounterTesting.displayLines(value, false), text);
             assert.deepEqual(quick, laidOut);
             const textLines = text.split('\n').length - 1;
-            assert.equal(laidOut.length > textLines, wraps, `${laidOut.length} display lines of ${textLines}`);
+            if (wraps !== null)
+                assert.equal(laidOut.length > textLines, wraps, `${laidOut.length} display lines of ${textLines}`);
             assert.equal(await page.evaluate(textareaDisplayLines, text), laidOut.length, 'lines the textarea shows');
         });
 });

@@ -48,6 +48,9 @@ class PuppeteerBrowser {
     }
 }
 
+// Puppeteer's WebDriver BiDi keyboard knows no key codes for these; it passes a single character on as the key.
+const bidiKeys = { Space: ' ', NumpadEnter: '\uE007' };
+
 class PuppeteerTab {
     constructor(engine, page) {
         this.engine = engine;
@@ -65,7 +68,7 @@ class PuppeteerTab {
         for (const { held, key } of steps) {
             for (const modifier of held)
                 await keyboard.down(modifier);
-            await keyboard.press(key);
+            await keyboard.press(this.engine === 'firefox' ? (bidiKeys[key] ?? key) : key);
             for (const modifier of [...held].reverse())
                 await keyboard.up(modifier);
         }
