@@ -88,6 +88,15 @@ describe('Sabo counts Input as displayed', () => {
             assert.equal(await page.value('#Output'), resultText(counts, total), 'pressed again');
         });
 
+    test('pasted text is counted, through the clipboard where the engine allows', async (context) => {
+        const page = await session.browser.open(pageUrl());
+        await page.evaluate(() => document.getElementById('Input').select());
+        if (!(await page.paste('Raumhafen (2)\r\nSchiffsfabrik (1)\r\n')))
+            context.diagnostic('inserted as typed text: this engine lets no test fill the clipboard');
+        await page.click('#Sabo');
+        assert.equal(await page.value('#Output'), resultText({ Raumhafen: 2, Schiffsfabrik: 1 }, 9));
+    });
+
     test('typed text is counted', async () => {
         const page = await session.browser.open(pageUrl());
         await page.replaceText('#Input', '');

@@ -109,6 +109,15 @@ class Page {
             await this.insertText(text);
     }
 
+    // Pastes the text into the focused box through the clipboard with Ctrl+V where the engine lets the tests fill
+    // the clipboard (Chromium); elsewhere inserts it as typed text. Whether it was a real paste.
+    async paste(text) {
+        if (await this.tab.paste(text))
+            return true;
+        await this.insertText(text);
+        return false;
+    }
+
     value(selector) {
         return this.evaluate((query) => document.querySelector(query).value, selector);
     }

@@ -5,6 +5,8 @@ const launchOptions = {
     chromium: (binary, { dark }) => ({
         executablePath: binary,
         args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--font-render-hinting=none'],
+        // Headless Chromium hides scroll bars by default; the boxes' scroll bars take width and so change the wrapping.
+        ignoreDefaultArgs: ['--hide-scrollbars'],
         dark,
     }),
     firefox: (binary, { dark }) => ({
@@ -72,6 +74,24 @@ class PuppeteerTab {
             for (const modifier of [...held].reverse())
                 await keyboard.up(modifier);
         }
+    }
+
+    // A real clipboard paste (Ctrl+V) into the focused box; Chromium only, where a page may be let write the
+    // clipboard. Keeps the focus where it is.
+    async paste(text) {
+        if (this.engine !== 'chromium')
+            return false;
+        const origin = new URL(this.page.url()).origin;
+        await this.page.browserContext().overridePermissions(origin === 'null' ? 'file:///' : origin, [
+            'clipboard-read',
+            'clipboard-write',
+            'clipboard-sanitized-write',
+        ]);
+        await this.page.evaluate((value) => navigator.clipboard.writeText(value), text);
+        await this.page.keyboard.down('Control');
+        await this.page.keyboard.press('KeyV');
+        await this.page.keyboard.up('Control');
+        return true;
     }
 
     async evaluate(script, ...args) {

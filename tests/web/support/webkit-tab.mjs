@@ -116,6 +116,11 @@ class WebKitTab {
         await actions.perform();
     }
 
+    // WebKitWebDriver gives a page no way to fill the clipboard.
+    async paste() {
+        return false;
+    }
+
     // Runs the function in the page with the arguments, awaiting a promise it returns.
     async evaluate(script, ...args) {
         return this.driver.executeScript(`return (${script}).apply(null, arguments);`, ...args);
