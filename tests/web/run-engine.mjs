@@ -26,7 +26,7 @@ if (missing.length > 0) {
 }
 
 const files = readdirSync(here).filter((name) => name.endsWith('.test.mjs')).sort().map((name) => join(here, name));
-const testRun = [process.execPath, '--test', '--test-concurrency=1', ...files];
+const testRun = [process.execPath, '--test', '--test-concurrency=1', '--test-reporter=spec', ...files];
 // WebKit's browser is a GTK window and needs a display; headless Chromium and Firefox do not.
 const command = engine === 'webkit' && !process.env.DISPLAY ? ['xvfb-run', '-a', ...testRun] : testRun;
 const run = spawnSync(command[0], command.slice(1), {

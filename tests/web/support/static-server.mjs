@@ -21,6 +21,10 @@ export async function serveFile(path) {
     return {
         url: `http://127.0.0.1:${server.address().port}${name}`,
         requests,
-        close: () => new Promise((resolve) => server.close(resolve)),
+        // The browser keeps its connection open; closing only the listener would wait for the browser.
+        close: () => {
+            server.closeAllConnections();
+            return new Promise((resolve) => server.close(resolve));
+        },
     };
 }
