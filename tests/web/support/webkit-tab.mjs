@@ -97,9 +97,15 @@ class WebKitTab {
         this.driver = driver;
     }
 
+    // The mouse moved to the middle of the element and clicked there, as a player clicks: WebDriver refuses to aim at
+    // an element that takes no pointer events itself (a greyed button), though a player's click lands there.
     async click(selector) {
-        const element = await this.driver.findElement(By.css(selector));
-        await this.driver.actions().move({ origin: element }).click().perform();
+        const [x, y] = await this.driver.executeScript(
+            `const box = document.querySelector(arguments[0]).getBoundingClientRect();
+             return [Math.round(box.left + box.width / 2), Math.round(box.top + box.height / 2)];`,
+            selector
+        );
+        await this.driver.actions().move({ origin: 'viewport', x, y }).click().perform();
     }
 
     async press(steps) {
