@@ -1,7 +1,7 @@
 // Builds the window from the window's data that the core holds: the menu bar, then the controls in tab order, each
 // at its area scaled by the rule for the font the page really got.
 
-// "&Oberfläche": the letter after "&" underlined, as a menu shows its mnemonic.
+// A menu title such as "&Datei": the letter after "&" underlined, as a menu shows its mnemonic.
 function mnemonicText(element, text) {
     const at = text.indexOf('&');
     if (at < 0 || at + 1 >= text.length) {
