@@ -61,21 +61,10 @@ public:
     }
 };
 
-// Handles what input caused as the program's message loop does, until nothing more comes or for three seconds at
-// most, as some messages keep coming under Wine.
+// Handles what input caused, for three seconds at most.
 void HandleInput(HWND form)
 {
-    const ULONGLONG end = GetTickCount64() + 3000;
-    for (int idle = 0; idle < 10 && GetTickCount64() < end;) {
-        MSG message;
-        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchLoopMessage(form, message);
-            idle = 0;
-        } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-            ++idle;
-        }
-    }
+    HandleMessagesUntilIdle(form, 3000);
 }
 
 // The mouse moved onto the control and its left button clicked there, as a player clicks.
