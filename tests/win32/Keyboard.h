@@ -91,15 +91,12 @@ inline void CALLBACK EndOpenMenu(HWND, UINT, UINT_PTR, DWORD)
     }
 }
 
-// Sends the keys to the window that has the keyboard focus and handles what they cause as the program's message
-// loop does. A menu that the keys open is closed again after a second; the result says whether one was open.
-inline bool PressKeys(HWND mainForm, const std::string& written)
+// Handles messages as the program's message loop does until none came for 200 ms, or for the given milliseconds
+// at most, as under Wine some messages may keep coming.
+inline void HandleMessagesUntilIdle(HWND mainForm, ULONGLONG atMost)
 {
-    menuWasOpen = false;
-    std::vector<INPUT> keys = Keys(written);
-    EXPECT_EQ(SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)), keys.size());
-    const UINT_PTR timer = SetTimer(nullptr, 0, 1000, EndOpenMenu);
-    for (int idle = 0; idle < 10;) {
+    const ULONGLONG end = GetTickCount64() + atMost;
+    for (int idle = 0; idle < 10 && GetTickCount64() < end;) {
         MSG message;
         if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             DispatchLoopMessage(mainForm, message);
@@ -109,6 +106,17 @@ inline bool PressKeys(HWND mainForm, const std::string& written)
             ++idle;
         }
     }
+}
+
+// Sends the keys to the window that has the keyboard focus and handles what they cause as the program's message
+// loop does. A menu that the keys open is closed again after a second; the result says whether one was open.
+inline bool PressKeys(HWND mainForm, const std::string& written)
+{
+    menuWasOpen = false;
+    std::vector<INPUT> keys = Keys(written);
+    EXPECT_EQ(SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)), keys.size());
+    const UINT_PTR timer = SetTimer(nullptr, 0, 1000, EndOpenMenu);
+    HandleMessagesUntilIdle(mainForm, 10000);
     KillTimer(nullptr, timer);
     return menuWasOpen;
 }
