@@ -32,8 +32,7 @@ function canvasFont(style) {
 }
 
 export class InputLayout {
-    constructor(box, mirror) {
-        this.box = box;
+    constructor(mirror) {
         this.mirror = mirror;
         this.range = document.createRange();
         this.canvas = document.createElement('canvas').getContext('2d');

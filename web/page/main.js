@@ -39,7 +39,7 @@ async function start() {
     const fonts = await windowFonts(data, core);
     const controls = buildWindow(data, fonts, fonts.scale);
     output = new OutputBox(controls.Output, document.getElementById('Announcement'));
-    layout = new InputLayout(controls.Input, mirrorOf(controls.Input));
+    layout = new InputLayout(mirrorOf(controls.Input));
     const form = new MainForm(controls, core, layout, output, new ErrorBox(data.applicationTitle, fonts.window));
     bindCommands(form, data);
     keepAltKeysFromMenus();
